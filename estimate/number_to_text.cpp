@@ -1,0 +1,1 @@
+#include "estimate/number_to_text.h"

@@ -1,0 +1,1 @@
+#include "estimate/pour_estimate.h"

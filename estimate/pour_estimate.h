@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "estimate/separators.h"
+
+namespace estimate {
+
+enum class LengthUnit { Feet, Inches };
+
+// Cubic yards of a rectangular pour, rounded to hundredths, as display text.
+// No result when a dimension text is empty.
+std::optional<std::u16string> VolumeEstimate(std::u16string_view length, std::u16string_view width,
+                                             std::u16string_view depth,
+                                             std::optional<LengthUnit> unit,
+                                             const Separators& separators = {});
+
+// Price per cubic yard times the displayed volume, as display text.
+// No result when the volume text is empty.
+std::optional<std::u16string> CostEstimate(std::u16string_view price, std::u16string_view volume,
+                                           const Separators& separators = {});
+
+}  // namespace estimate

@@ -1,0 +1,1 @@
+#include "estimate/round_half_even.h"

@@ -1,0 +1,1 @@
+#include "estimate/step_rounding.h"

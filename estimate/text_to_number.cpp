@@ -1,0 +1,1 @@
+#include "estimate/text_to_number.h"
