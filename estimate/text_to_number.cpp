@@ -1,20 +1,19 @@
 #include "estimate/text_to_number.h"
 
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <system_error>
 
 #include "estimate/failure.h"
-#include "estimate/internal/ascii_buffer.h"
+#include "estimate/internal/ascii_scratch.h"
 
 namespace estimate {
 namespace {
 
-using internal::AsciiBuffer;
-
-// Exponents are read with saturation: a text cannot hold enough digits for
-// the cap to change whether it overflows or underflows, and it keeps every
-// sum below in range.
+// Exponents are read with saturation: no text can hold enough digits for the
+// cap to change whether it overflows or underflows, and it keeps every sum
+// below in range.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000;
 
 // Decimal exponents of the leading digit beyond which the outcome is known
@@ -47,180 +46,183 @@ std::u16string_view withoutBlanksAtEnds(std::u16string_view text) {
   throw Failure(FailureKind::TypeMismatch);
 }
 
-// The significant digits of the mantissa as ASCII, without leading zeros and
-// with trailing zeros only counted, so that 1.50 and 0001.5 read alike and
-// long runs of zeros cost nothing.
-class SignificantDigits {
- public:
-  explicit SignificantDigits(AsciiBuffer& out) : out_(out) {}
-
-  void add(char16_t digit) {
-    if (digit == u'0') {
-      if (count_ > 0) {
-        ++trailingZeros_;
-      }
-      return;
-    }
-    for (; trailingZeros_ > 0; --trailingZeros_) {
-      out_.push('0');
-      ++count_;
-    }
-    out_.push(static_cast<char>(digit));
-    ++count_;
-  }
-
-  std::int64_t count() const { return count_; }
-  std::int64_t trailingZeros() const { return trailingZeros_; }
-
- private:
-  AsciiBuffer& out_;
-  std::int64_t count_ = 0;
-  std::int64_t trailingZeros_ = 0;
+// The number in the form the standard conversion reads: '-', digits, '.',
+// digits, 'e' and the exponent as written; with the decimal exponent of its
+// first significant digit, to tell overflow from underflow.
+struct AsciiNumber {
+  const char* begin;
+  const char* end;
+  bool negative;
+  bool isZero;
+  std::int64_t leadingExponent;
 };
 
-// Reads the number in `text` (already trimmed) into `digits` and gives the
-// power of ten the collected digits are to be scaled by.
+// Checks the text against the number grammar while copying it to ASCII in
+// one pass: the decimal separator becomes '.', group separators and a '+'
+// before the digits are dropped.
 class NumberReader {
  public:
   NumberReader(std::u16string_view text, const Separators& separators)
-      : text_(text),
+      : at_(text.data()),
+        end_(text.data() + text.size()),
         decimal_(separators.decimal.empty() ? std::u16string_view(u".")
                                             : std::u16string_view(separators.decimal)),
         group_(separators.group),
         // People type a plain space where their region groups digits with a
         // no-break space.
-        spaceGroups_(group_ == u"\u00A0" || group_ == u"\u202F") {}
+        spaceGroups_(group_.size() == 1 && (group_[0] == u'\u00A0' || group_[0] == u'\u202F')) {}
+
+  AsciiNumber read(char* const begin) {
+    char* out = begin;
+    const bool negative = readSign();
+    if (negative) {
+      *out++ = '-';
+    }
+    char* const mantissa = out;
+    bool hasDecimal = false;
+    for (;;) {
+      at_ = copyDigits(at_, end_, out);
+      if (at_ == end_) {
+        break;
+      }
+      if (skip(decimal_)) {
+        hasDecimal = true;
+        break;
+      }
+      if (out == mantissa || !skipGroupSeparatorBeforeDigit()) {
+        break;
+      }
+    }
+    char* const point = out;
+    if (hasDecimal) {
+      *out++ = '.';
+      at_ = copyDigits(at_, end_, out);
+    }
+    char* const mantissaEnd = out;
+    if (mantissaEnd - mantissa == (hasDecimal ? 1 : 0)) {
+      notANumber();
+    }
+    const std::int64_t exponent = readExponent(out);
+    if (at_ != end_) {
+      notANumber();
+    }
+    const char* first = mantissa;
+    while (first != mantissaEnd && (*first == '0' || *first == '.')) {
+      ++first;
+    }
+    const std::int64_t leading = first < point ? point - first - 1 : point - first;
+    return {begin, out, negative, first == mantissaEnd, exponent + leading};
+  }
+
+ private:
+  // Works on copies of the cursors: stores through `out` could otherwise
+  // make every step reload them.
+  static const char16_t* copyDigits(const char16_t* at, const char16_t* end, char*& out) {
+    char* o = out;
+    for (; at != end && isDigit(*at); ++at) {
+      *o++ = static_cast<char>(*at);
+    }
+    out = o;
+    return at;
+  }
 
   bool readSign() {
-    if (pos_ < text_.size() && (text_[pos_] == u'+' || text_[pos_] == u'-')) {
-      return text_[pos_++] == u'-';
+    if (at_ != end_ && (*at_ == u'+' || *at_ == u'-')) {
+      return *at_++ == u'-';
     }
     return false;
   }
 
-  // Returns the count of fraction digits.
-  std::int64_t readMantissa(SignificantDigits& digits) {
-    std::int64_t integerDigits = 0;
-    bool hasDecimal = false;
-    while (pos_ < text_.size()) {
-      if (isDigit(text_[pos_])) {
-        digits.add(text_[pos_++]);
-        ++integerDigits;
-      } else if (skip(decimal_)) {
-        hasDecimal = true;
-        break;
-      } else if (integerDigits == 0 || !skipGroupSeparatorBeforeDigit()) {
-        break;
-      }
-    }
-    std::int64_t fractionDigits = 0;
-    while (hasDecimal && pos_ < text_.size() && isDigit(text_[pos_])) {
-      digits.add(text_[pos_++]);
-      ++fractionDigits;
-    }
-    if (integerDigits + fractionDigits == 0) {
-      notANumber();
-    }
-    return fractionDigits;
-  }
-
-  std::int64_t readExponent() {
-    if (pos_ == text_.size() || (text_[pos_] != u'E' && text_[pos_] != u'e')) {
+  // Copies the exponent to `out` as written and returns its value, which
+  // saturates far beyond the double range.
+  std::int64_t readExponent(char*& out) {
+    if (at_ == end_ || (*at_ != u'E' && *at_ != u'e')) {
       return 0;
     }
-    ++pos_;
+    ++at_;
+    *out++ = 'e';
     const bool negative = readSign();
-    if (pos_ == text_.size() || !isDigit(text_[pos_])) {
+    if (negative) {
+      *out++ = '-';
+    }
+    const char16_t* const digits = at_;
+    char* const written = out;
+    at_ = copyDigits(at_, end_, out);
+    if (at_ == digits) {
       notANumber();
     }
     std::int64_t exponent = 0;
-    for (; pos_ < text_.size() && isDigit(text_[pos_]); ++pos_) {
-      if (exponent < kExponentCap) {
-        exponent = exponent * 10 + (text_[pos_] - u'0');
-      }
+    for (const char* digit = written; digit != out && exponent < kExponentCap; ++digit) {
+      exponent = exponent * 10 + (*digit - '0');
     }
     return negative ? -exponent : exponent;
   }
 
-  void expectEnd() const {
-    if (pos_ != text_.size()) {
-      notANumber();
-    }
+  bool startsWith(std::u16string_view separator) const {
+    // The first unit alone settles it for the usual one-unit separators.
+    return !separator.empty() && *at_ == separator[0] &&
+           (separator.size() == 1 || std::u16string_view(at_, end_ - at_).starts_with(separator));
   }
 
- private:
   bool skip(std::u16string_view separator) {
-    if (separator.empty() || text_.substr(pos_).substr(0, separator.size()) != separator) {
+    if (!startsWith(separator)) {
       return false;
     }
-    pos_ += separator.size();
+    at_ += separator.size();
     return true;
   }
 
   bool skipGroupSeparatorBeforeDigit() {
     std::size_t length = 0;
-    if (!group_.empty() && text_.substr(pos_).substr(0, group_.size()) == group_) {
+    if (startsWith(group_)) {
       length = group_.size();
-    } else if (spaceGroups_ && text_[pos_] == u' ') {
+    } else if (spaceGroups_ && *at_ == u' ') {
       length = 1;
     }
-    if (length == 0 || pos_ + length >= text_.size() || !isDigit(text_[pos_ + length])) {
+    if (length == 0 || end_ - at_ <= static_cast<std::ptrdiff_t>(length) || !isDigit(at_[length])) {
       return false;
     }
-    pos_ += length;
+    at_ += length;
     return true;
   }
 
-  std::u16string_view text_;
+  const char16_t* at_;
+  const char16_t* const end_;
   std::u16string_view decimal_;
   std::u16string_view group_;
   bool spaceGroups_;
-  std::size_t pos_ = 0;
 };
 
 }  // namespace
 
 double toNumber(std::u16string_view text, const Separators& separators) {
-  NumberReader reader(withoutBlanksAtEnds(text), separators);
-  AsciiBuffer ascii;
-  const bool negative = reader.readSign();
-  if (negative) {
-    ascii.push('-');
-  }
-  SignificantDigits digits(ascii);
-  const std::int64_t fractionDigits = reader.readMantissa(digits);
-  const std::int64_t exponent = reader.readExponent();
-  reader.expectEnd();
+  text = withoutBlanksAtEnds(text);
+  // Every ASCII character stands for at least one code unit of the text.
+  internal::AsciiScratch scratch(text.size());
+  const AsciiNumber number = NumberReader(text, separators).read(scratch.data());
 
-  const double zero = negative ? -0.0 : 0.0;
-  if (digits.count() == 0) {
+  const double zero = number.negative ? -0.0 : 0.0;
+  if (number.isZero) {
     return zero;
   }
-  // value = digits × 10^scale, with its leading digit at 10^leading.
-  const std::int64_t scale = exponent - fractionDigits + digits.trailingZeros();
-  const std::int64_t leading = scale + digits.count() - 1;
-  if (leading >= kAlwaysOverflows) {
+  if (number.leadingExponent >= kAlwaysOverflows) {
     throw Failure(FailureKind::Overflow);
   }
-  if (leading <= kAlwaysUnderflows) {
+  if (number.leadingExponent <= kAlwaysUnderflows) {
     return zero;
   }
-  char exponentText[24] = {'e'};
-  const auto written = std::to_chars(exponentText + 1, std::end(exponentText), scale).ptr;
-  ascii.append(exponentText, written);
-
   double value = 0;
   const auto [end, error] =
-      std::from_chars(ascii.begin(), ascii.end(), value, std::chars_format::general);
+      std::from_chars(number.begin, number.end, value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
     // Reported for both ends of the range, with `value` untouched.
-    if (leading > 0) {
+    if (number.leadingExponent > 0) {
       throw Failure(FailureKind::Overflow);
     }
     return zero;
   }
-  if (error != std::errc() || end != ascii.end()) {
-    notANumber();  // not reachable: the text was checked above
+  if (error != std::errc() || end != number.end) {
+    notANumber();  // not reachable: the text was checked on the way in
   }
   return value;
 }

@@ -38,13 +38,16 @@ std::u16string zeros(std::size_t count) {
 }
 
 TEST(ToNumberGrammar, AcceptsSignsPointsExponentsBlanksAtTheEndsAndGroups) {
-  expectNumbers(
-      {},
-      {reads(u"7", 7.0), reads(u" 7 ", 7.0), reads(u"\t7\u00A0", 7.0), reads(u"\u202F7", 7.0),
-       reads(u"+7", 7.0), reads(u"-7", -7.0), reads(u"5.", 5.0), reads(u".5", 0.5),
-       reads(u"-.5", -0.5), reads(u"1.5E3", 1500.0), reads(u"1.5e+3", 1500.0), reads(u"15e-1", 1.5),
-       reads(u"5.e1", 50.0), reads(u"0001", 1.0), reads(u"1E0003", 1000.0), reads(u"1,250", 1250.0),
-       reads(u"1,5", 15.0), reads(u"1,2,3", 123.0), reads(u"-12,345.5", -12345.5)});
+  expectNumbers({}, {reads(u"7", 7.0),         reads(u" 7 ", 7.0),
+                     reads(u"\t7\u00A0", 7.0), reads(u"\u202F7", 7.0),
+                     reads(u"+7", 7.0),        reads(u"-7", -7.0),
+                     reads(u"5.", 5.0),        reads(u".5", 0.5),
+                     reads(u"-.5", -0.5),      reads(u"1.5E3", 1500.0),
+                     reads(u"1.5e+3", 1500.0), reads(u"15e-1", 1.5),
+                     reads(u"5.e1", 50.0),     reads(u"0001", 1.0),
+                     reads(u"1E0003", 1000.0), reads(u"1e+000000000000000000000003", 1000.0),
+                     reads(u"1,250", 1250.0),  reads(u"1,5", 15.0),
+                     reads(u"1,2,3", 123.0),   reads(u"-12,345.5", -12345.5)});
 }
 
 TEST(ToNumberGrammar, RejectsAnythingElseAsTypeMismatch) {
