@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+
+#include "estimate/pour_estimate.h"
+
+namespace quarvel {
+
+struct DimensionCaptions {
+  const char* length;  // Label3
+  const char* width;   // Label4
+  const char* depth;   // Label5
+};
+
+inline constexpr DimensionCaptions captionsFor(estimate::LengthUnit unit) {
+  return unit == estimate::LengthUnit::Feet
+             ? DimensionCaptions{"Length in Feet", "Width in Feet", "Depth in Feet"}
+             : DimensionCaptions{"Length in Inches", "Width in Inches", "Depth in Inches"};
+}
+
+// Texts, not numbers: what the user picks is read as typed. 66 is left out on purpose.
+inline constexpr std::array<const char*, 25> kPrices{
+    "50", "52", "54", "56", "58", "60", "62", "64", "68", "70", "72", "74", "76",
+    "78", "80", "82", "84", "86", "88", "90", "92", "94", "96", "98", "100"};
+
+inline constexpr char kWarrantyText[] =
+    "These programs and their documentation are offered without warranty of any kind. Zandrel, "
+    "Dunmaran (QZ9XQ), makes no claim as to it's suitability for any purpose. This program is AS "
+    "IS, and changes may be made to it at any time without incurring any obligations to former "
+    "users. The entire risk arising from the use of this product remains with the user.";
+
+// Each entry field and the label that captions it; screen readers announce the caption.
+struct FieldCaption {
+  const char* field;
+  const char* caption;
+};
+inline constexpr std::array kFieldCaptions{
+    FieldCaption{"Text1", "Label3"}, FieldCaption{"Text2", "Label4"},
+    FieldCaption{"Text3", "Label5"}, FieldCaption{"Combo1", "Label2"}};
+
+}  // namespace quarvel
