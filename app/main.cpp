@@ -1,0 +1,68 @@
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QString>
+
+#include "window/application_identity.h"
+#include "window/form1.h"
+
+namespace {
+
+constexpr char kNoDisplay[] = "quarvel-calc: cannot open a window: no display available\n";
+
+bool displayConfigured() {
+  return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// While the platform plugin starts, its complaints are held back: if it cannot
+// open the display the user gets one line instead of a page and an abort.
+struct HeldMessage {
+  QtMsgType type;
+  QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler defaultHandler = nullptr;
+
+void holdStartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(EXIT_FAILURE);
+  }
+  (void)context;
+  heldMessages.push_back({type, text});
+}
+
+void releaseStartupMessages() {
+  qInstallMessageHandler(defaultHandler);
+  for (const HeldMessage& message : std::exchange(heldMessages, {})) {
+    defaultHandler(message.type, QMessageLogContext(), message.text);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!displayConfigured()) {
+    std::fputs(kNoDisplay, stderr);
+    return EXIT_FAILURE;
+  }
+  QApplication::setApplicationName(QString::fromLatin1(quarvel::kApplicationName));
+  QApplication::setApplicationVersion(QStringLiteral(QUARVEL_VERSION));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(quarvel::kDesktopFileName));
+  // No display name on purpose: on X11 Qt appends it to every window title
+  // that does not end with it, so the message boxes would read
+  // "quarvel — Quarvel Calc" instead of "quarvel". The window's own caption
+  // and the desktop entry already show "Quarvel Calc".
+
+  defaultHandler = qInstallMessageHandler(holdStartupMessages);
+  QApplication application(argc, argv);
+  releaseStartupMessages();
+
+  quarvel::Form1 form;
+  form.show();
+  return QApplication::exec();
+}
