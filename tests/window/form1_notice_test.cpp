@@ -1,0 +1,136 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "estimate/failure.h"
+#include "tests/window/support/form1_fixture.h"
+
+namespace quarvel::testing {
+namespace {
+
+constexpr char kWarranty[] =
+    "These programs and their documentation are offered without warranty of any kind. Zandrel, "
+    "Dunmaran (QZ9XQ), makes no claim as to it's suitability for any purpose. This program is AS "
+    "IS, and changes may be made to it at any time without incurring any obligations to former "
+    "users. The entire risk arising from the use of this product remains with the user.";
+
+using Notice = Form1Test;
+
+TEST_F(Notice, Click_OpensTheWarrantyBoxAndChangesNothing) {
+  fillDimensions("10", "10", "0.5");
+  press(Qt::Key_Return);
+  click("Command2");
+  QString focusedWhileOpen;
+  messageBoxes_.onBox([&] { focusedWhileOpen = focusedName(); });
+
+  click("Label10");
+  click("Label10");
+
+  ASSERT_EQ(messageBoxes_.boxes().size(), 2u);
+  const MessageBoxRequest& box = messageBoxes_.boxes().front();
+  EXPECT_EQ(box.title, "quarvel");
+  EXPECT_EQ(box.text, kWarranty);
+  EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(box.buttons, QMessageBox::Ok);
+  EXPECT_EQ(box.defaultButton, QMessageBox::Ok);
+  EXPECT_EQ(text("Label1"), "1.85");
+  EXPECT_EQ(text("Text3"), "0.5");
+  EXPECT_TRUE(expanded());
+  EXPECT_EQ(focusedName(), "Command2");
+}
+
+TEST_F(Notice, PressOutsideThenReleaseInside_IsNoClick) {
+  click("Command2");
+  auto* notice = control<QLabel>("Label10");
+  QTest::mousePress(notice, Qt::RightButton, {}, notice->rect().center());
+  QTest::mouseRelease(notice, Qt::RightButton, {}, notice->rect().center());
+  QTest::mousePress(notice, Qt::LeftButton, {}, notice->rect().center());
+  QTest::mouseRelease(notice, Qt::LeftButton, {}, QPoint(-5, -5));
+  EXPECT_TRUE(messageBoxes_.boxes().empty());
+}
+
+TEST_F(Notice, Pointer_IsTheNoteSheetImage) {
+  const QCursor pointer = control("Label10")->cursor();
+  EXPECT_EQ(pointer.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(pointer.pixmap().deviceIndependentSize(), QSizeF(32, 32));
+  EXPECT_EQ(pointer.hotSpot(), QPoint(0, 0));
+}
+
+TEST(MessageBoxSeam, RealBox_HasTitleTextOneDefaultOkAndNoIcon) {
+  const auto box = buildMessageBox(nullptr, {.title = "quarvel", .text = kWarranty});
+  EXPECT_EQ(box->windowTitle(), "quarvel");
+  EXPECT_EQ(box->text(), kWarranty);
+  EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+  ASSERT_EQ(box->buttons().size(), 1);
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+  EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+TEST_F(Form1Test, EscapeInFieldAndOnButton_KeepsTheWindowOpen) {
+  press(Qt::Key_Escape);
+  control("Command2")->setFocus();
+  press(Qt::Key_Escape);
+  EXPECT_TRUE(form_->isVisible());
+  EXPECT_FALSE(expanded());
+}
+
+TEST_F(Form1Test, Close_EndsTheProgramsEventLoopWithStatusZero) {
+  QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+  QTimer stillRunning;  // ends a loop that closing failed to end
+  stillRunning.callOnTimeout([] { QApplication::exit(2); });
+  stillRunning.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(Form1Test, ResultLabels_ReadOutTheirValueAndWhatTheyHold) {
+  fillDimensions("10", "10", "0.5");
+  press(Qt::Key_Return);
+  const struct {
+    const char* label;
+    const char* readName;
+    const char* description;
+  } results[] = {{"Label1", "1.85", "Total cubic yards"}, {"Label8", "", "Total cost"}};
+  for (const auto& [label, readName, description] : results) {
+    QAccessibleInterface* readOut = QAccessible::queryAccessibleInterface(control(label));
+    EXPECT_EQ(readOut->text(QAccessible::Name), readName) << label;
+    EXPECT_EQ(readOut->text(QAccessible::Description), description) << label;
+  }
+}
+
+TEST_F(Form1Test, EntryFields_AreLabelledByTheirCaptions) {
+  const char* const fields[][2] = {{"Text1", "Length in Feet"},
+                                   {"Text2", "Width in Feet"},
+                                   {"Text3", "Depth in Feet"},
+                                   {"Combo1", "Current Cost /YD"}};
+  for (const auto& [field, caption] : fields) {
+    EXPECT_EQ(control(field)->accessibleName(), caption);
+    const auto labels =
+        QAccessible::queryAccessibleInterface(control(field))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1) << field;
+    EXPECT_EQ(labels.front().first->text(QAccessible::Name), caption) << field;
+  }
+}
+
+TEST_F(Form1Test, DoRound_OffersTheCoreOperationUnchanged) {
+  const struct {
+    const char* mode;
+    double value, step, result, valueAfter;
+  } cases[] = {
+      {"DN", 12, 5, 10, 12}, {"UP", 12, -5, 10, 12}, {"NE", 12, 5, 10, 14.5}, {"dn", 12, 5, 0, 12}};
+  for (const auto& c : cases) {
+    double value = c.value;
+    EXPECT_EQ(form_->doRound(value, c.step, c.mode), c.result) << c.mode;
+    EXPECT_EQ(value, c.valueAfter) << c.mode;
+  }
+  double value = 12;
+  EXPECT_THROW(form_->doRound(value, 0.5, "UP"), estimate::Failure);
+}
+
+}  // namespace
+}  // namespace quarvel::testing

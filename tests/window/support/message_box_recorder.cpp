@@ -1,0 +1,18 @@
+#include "tests/window/support/message_box_recorder.h"
+
+namespace quarvel::testing {
+
+MessageBoxRecorder::MessageBoxRecorder() {
+  setMessageBoxResponder([this](const MessageBoxRequest& request) {
+    boxes_.push_back(request);
+    if (whileOpen_) {
+      whileOpen_();
+    }
+  });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+  setMessageBoxResponder({});
+}
+
+}  // namespace quarvel::testing
