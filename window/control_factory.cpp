@@ -13,6 +13,7 @@
 
 #include "window/app_icons.h"
 #include "window/clickable_label.h"
+#include "window/fitted_indicator_style.h"
 #include "window/layout_table.h"
 #include "window/window_metrics.h"
 
@@ -90,6 +91,8 @@ QWidget* createWidget(const ControlSpec& control, QWidget& window) {
 
 void createControls(QWidget& window) {
   std::vector<std::pair<int, QWidget*>> tabStops;
+  std::vector<QRadioButton*> options;
+  int lowestOption = QWIDGETSIZE_MAX;
   for (const ControlSpec& control : layoutTable()) {
     QWidget* widget = createWidget(control, window);
     widget->setObjectName(QString::fromLatin1(control.name));
@@ -103,6 +106,16 @@ void createControls(QWidget& window) {
     if (widget->focusPolicy() != Qt::NoFocus) {
       tabStops.emplace_back(control.tabIndex, widget);
     }
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+      options.push_back(option);
+      lowestOption = std::min(lowestOption, option->height());
+    }
+  }
+  // Created after the controls, so it is also destroyed after them.
+  auto* indicatorStyle = new FittedIndicatorStyle(lowestOption);
+  indicatorStyle->setParent(&window);
+  for (QRadioButton* option : options) {
+    option->setStyle(indicatorStyle);
   }
   std::ranges::sort(tabStops, {}, &std::pair<int, QWidget*>::first);
   for (std::size_t i = 1; i < tabStops.size(); ++i) {

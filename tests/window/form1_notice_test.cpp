@@ -72,10 +72,11 @@ TEST(MessageBoxSeam, RealBox_HasTitleTextOneDefaultOkAndNoIcon) {
 }
 
 TEST_F(Form1Test, EscapeInFieldAndOnButton_KeepsTheWindowOpen) {
-  press(Qt::Key_Escape);
-  control("Command2")->setFocus();
-  press(Qt::Key_Escape);
-  EXPECT_TRUE(form_->isVisible());
+  for (const char* focused : {"Text1", "Command2"}) {
+    control(focused)->setFocus();
+    press(Qt::Key_Escape);
+    ASSERT_TRUE(form_->isVisible()) << focused;
+  }
   EXPECT_FALSE(expanded());
 }
 

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStringList>
+#include <QStyle>
 #include <QTest>
 
 #include "tests/window/support/form1_fixture.h"
@@ -132,6 +133,8 @@ void expectNothingClipped(QWidget& form) {
   }
   for (QRadioButton* option : form.findChildren<QRadioButton*>()) {
     EXPECT_LE(option->sizeHint().width(), option->width()) << option->objectName().toStdString();
+    EXPECT_LE(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, option),
+              option->height());
   }
 }
 
