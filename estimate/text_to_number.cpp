@@ -1,26 +1,25 @@
 #include "estimate/text_to_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <system_error>
 
 #include "estimate/failure.h"
 #include "estimate/internal/ascii_scratch.h"
+#include "estimate/internal/digit_run.h"
 
 namespace estimate {
 namespace {
 
-// Exponents are read with saturation: no text can hold enough digits for the
-// cap to change whether it overflows or underflows, and it keeps every sum
-// below in range.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000;
+using internal::copyDigitRun;
+using internal::isDigit;
 
-// Decimal exponents of the leading digit beyond which the outcome is known
-// without converting: 1E+309 exceeds the largest double, and anything below
-// 1E-325 is less than half the smallest subnormal.
-constexpr std::int64_t kAlwaysOverflows = 309;
-constexpr std::int64_t kAlwaysUnderflows = -326;
+// Exponents are read with saturation when a number is out of range: no text
+// can hold enough digits for the cap to change which end it is out at.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000;
 
 constexpr bool isBlank(char16_t c) {
   // No-break spaces come with numbers copied from documents and with the
@@ -28,203 +27,168 @@ constexpr bool isBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u202F';
 }
 
-constexpr bool isDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
-std::u16string_view withoutBlanksAtEnds(std::u16string_view text) {
-  while (!text.empty() && isBlank(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && isBlank(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
 [[noreturn]] void notANumber() {
   throw Failure(FailureKind::TypeMismatch);
 }
 
-// The number in the form the standard conversion reads: '-', digits, '.',
-// digits, 'e' and the exponent as written; with the decimal exponent of its
-// first significant digit, to tell overflow from underflow.
-struct AsciiNumber {
-  const char* begin;
-  const char* end;
-  bool negative;
-  bool isZero;
-  std::int64_t leadingExponent;
-};
+// The length of `separator` at `p` (before `last`), or 0. The first unit
+// alone settles it for the usual one-unit separators.
+std::size_t separatorAt(const char16_t* p, const char16_t* last, const std::u16string& separator) {
+  const std::size_t size = separator.size();
+  if (size == 0 || *p != separator[0]) {
+    return 0;
+  }
+  if (size > 1 && (static_cast<std::size_t>(last - p) < size ||
+                   !std::equal(separator.begin() + 1, separator.end(), p + 1))) {
+    return 0;
+  }
+  return size;
+}
 
-// Checks the text against the number grammar while copying it to ASCII in
-// one pass: the decimal separator becomes '.', group separators and a '+'
-// before the digits are dropped.
-class NumberReader {
+// Rewrites the user's number as the plain ASCII text std::from_chars reads,
+// and leaves the grammar of digits, point and exponent for it to check: here
+// the decimal separator becomes '.', group separators (only between digits
+// before the decimal separator) and a '+' before the digits are dropped, and
+// any character but digits, signs and the exponent letter, written 'e', is
+// rejected. Separators are only looked at when a character is not a digit.
+// The result is never longer than the text.
+class PlainNumberWriter {
  public:
-  NumberReader(std::u16string_view text, const Separators& separators)
-      : at_(text.data()),
-        end_(text.data() + text.size()),
-        decimal_(separators.decimal.empty() ? std::u16string_view(u".")
-                                            : std::u16string_view(separators.decimal)),
-        group_(separators.group),
-        // People type a plain space where their region groups digits with a
-        // no-break space.
-        spaceGroups_(group_.size() == 1 && (group_[0] == u'\u00A0' || group_[0] == u'\u202F')) {}
+  PlainNumberWriter(const char16_t* last, const Separators& separators, char* out)
+      : last_(last), separators_(separators), out_(out) {}
 
-  AsciiNumber read(char* const begin) {
-    char* out = begin;
-    const bool negative = readSign();
-    if (negative) {
-      *out++ = '-';
-    }
-    char* const mantissa = out;
-    bool hasDecimal = false;
-    for (;;) {
-      at_ = copyDigits(at_, end_, out);
-      if (at_ == end_) {
-        break;
-      }
-      if (skip(decimal_)) {
-        hasDecimal = true;
-        break;
-      }
-      if (out == mantissa || !skipGroupSeparatorBeforeDigit()) {
-        break;
+  // Writes the sign at `p`, if any, and gives the position after it.
+  const char16_t* writeSign(const char16_t* p) {
+    if (p != last_ && (*p == u'+' || *p == u'-')) {
+      if (*p++ == u'-') {
+        *out_++ = '-';
+      } else if (p != last_ && *p == u'-') {
+        notANumber();  // from_chars would read the second sign as the only one
       }
     }
-    char* const point = out;
-    if (hasDecimal) {
-      *out++ = '.';
-      at_ = copyDigits(at_, end_, out);
+    return p;
+  }
+
+  // Writes the rest of the number from `p` and gives the end written.
+  char* write(const char16_t* p) {
+    integer_ = out_;
+    while ((p = copyDigitRun(p, last_, out_)) != last_) {
+      p = writeOther(p);
     }
-    char* const mantissaEnd = out;
-    if (mantissaEnd - mantissa == (hasDecimal ? 1 : 0)) {
-      notANumber();
-    }
-    const std::int64_t exponent = readExponent(out);
-    if (at_ != end_) {
-      notANumber();
-    }
-    const char* first = mantissa;
-    while (first != mantissaEnd && (*first == '0' || *first == '.')) {
-      ++first;
-    }
-    const std::int64_t leading = first < point ? point - first - 1 : point - first;
-    return {begin, out, negative, first == mantissaEnd, exponent + leading};
+    return out_;
   }
 
  private:
-  // Works on copies of the cursors: stores through `out` could otherwise
-  // make every step reload them.
-  static const char16_t* copyDigits(const char16_t* at, const char16_t* end, char*& out) {
-    char* o = out;
-    for (; at != end && isDigit(*at); ++at) {
-      *o++ = static_cast<char>(*at);
+  // Writes what the character at `p`, not a digit, stands for and gives the
+  // position after it.
+  const char16_t* writeOther(const char16_t* p) {
+    if (inInteger_) {
+      if (const std::size_t decimal = decimalAt(p)) {
+        *out_++ = '.';
+        inInteger_ = false;
+        return p + decimal;
+      }
+      const std::size_t group = out_ != integer_ ? groupAt(p) : 0;
+      if (group != 0 && last_ - p > static_cast<std::ptrdiff_t>(group) && isDigit(p[group])) {
+        return p + group;
+      }
+      inInteger_ = false;
     }
-    out = o;
-    return at;
-  }
-
-  bool readSign() {
-    if (at_ != end_ && (*at_ == u'+' || *at_ == u'-')) {
-      return *at_++ == u'-';
-    }
-    return false;
-  }
-
-  // Copies the exponent to `out` as written and returns its value, which
-  // saturates far beyond the double range.
-  std::int64_t readExponent(char*& out) {
-    if (at_ == end_ || (*at_ != u'E' && *at_ != u'e')) {
-      return 0;
-    }
-    ++at_;
-    *out++ = 'e';
-    const bool negative = readSign();
-    if (negative) {
-      *out++ = '-';
-    }
-    const char16_t* const digits = at_;
-    char* const written = out;
-    at_ = copyDigits(at_, end_, out);
-    if (at_ == digits) {
+    const char16_t c = *p;
+    if (c != u'E' && c != u'e' && c != u'+' && c != u'-') {
       notANumber();
     }
-    std::int64_t exponent = 0;
-    for (const char* digit = written; digit != out && exponent < kExponentCap; ++digit) {
-      exponent = exponent * 10 + (*digit - '0');
-    }
-    return negative ? -exponent : exponent;
+    *out_++ = c == u'E' ? 'e' : static_cast<char>(c);
+    return p + 1;
   }
 
-  bool startsWith(std::u16string_view separator) const {
-    // The first unit alone settles it for the usual one-unit separators.
-    return !separator.empty() && *at_ == separator[0] &&
-           (separator.size() == 1 || std::u16string_view(at_, end_ - at_).starts_with(separator));
+  std::size_t decimalAt(const char16_t* p) const {
+    if (separators_.decimal.empty()) {
+      return *p == u'.' ? 1 : 0;
+    }
+    return separatorAt(p, last_, separators_.decimal);
   }
 
-  bool skip(std::u16string_view separator) {
-    if (!startsWith(separator)) {
-      return false;
+  std::size_t groupAt(const char16_t* p) const {
+    if (const std::size_t group = separatorAt(p, last_, separators_.group)) {
+      return group;
     }
-    at_ += separator.size();
-    return true;
+    // People type a plain space where their region groups digits with a
+    // no-break space.
+    return *p == u' ' && (separators_.group == u"\u00A0" || separators_.group == u"\u202F") ? 1 : 0;
   }
 
-  bool skipGroupSeparatorBeforeDigit() {
-    std::size_t length = 0;
-    if (startsWith(group_)) {
-      length = group_.size();
-    } else if (spaceGroups_ && *at_ == u' ') {
-      length = 1;
-    }
-    if (length == 0 || end_ - at_ <= static_cast<std::ptrdiff_t>(length) || !isDigit(at_[length])) {
-      return false;
-    }
-    at_ += length;
-    return true;
-  }
-
-  const char16_t* at_;
-  const char16_t* const end_;
-  std::u16string_view decimal_;
-  std::u16string_view group_;
-  bool spaceGroups_;
+  const char16_t* const last_;
+  const Separators& separators_;
+  char* out_;
+  const char* integer_ = nullptr;
+  bool inInteger_ = true;
 };
+
+// For a plain number that from_chars found beyond the double range: whether
+// its leading digit lies above 10^0, so that it is too large, not too small.
+bool beyondLargest(const char* p, const char* last) {
+  p += *p == '-' ? 1 : 0;
+  while (p != last && *p == '0') {
+    ++p;
+  }
+  std::int64_t integerDigits = 0;
+  for (; p != last && isDigit(*p); ++p) {
+    ++integerDigits;
+  }
+  std::int64_t zerosAfterPoint = 0;
+  if (integerDigits == 0 && p != last && *p == '.') {
+    for (++p; p != last && *p == '0'; ++p) {
+      ++zerosAfterPoint;
+    }
+  }
+  p = std::find(p, last, 'e');
+  const bool negative = p != last && ++p != last && *p == '-';
+  p += p != last && (*p == '-' || *p == '+') ? 1 : 0;
+  std::int64_t exponent = 0;
+  for (; p != last; ++p) {
+    exponent = std::min(exponent * 10 + (*p - '0'), kExponentCap);
+  }
+  const std::int64_t leading = (integerDigits > 0 ? integerDigits - 1 : -zerosAfterPoint - 1) +
+                               (negative ? -exponent : exponent);
+  return leading > 0;
+}
 
 }  // namespace
 
 double toNumber(std::u16string_view text, const Separators& separators) {
-  text = withoutBlanksAtEnds(text);
-  // Every ASCII character stands for at least one code unit of the text.
-  internal::AsciiScratch scratch(text.size());
-  const AsciiNumber number = NumberReader(text, separators).read(scratch.data());
-
-  const double zero = number.negative ? -0.0 : 0.0;
-  if (number.isZero) {
-    return zero;
+  const char16_t* first = text.data();
+  const char16_t* const last = first + text.size();
+  const char16_t* end = last;
+  while (end != first && !isDigit(end[-1]) && isBlank(end[-1])) {
+    --end;
   }
-  if (number.leadingExponent >= kAlwaysOverflows) {
+  // Every ASCII character stands for at least one code unit of the text.
+  internal::AsciiScratch scratch(static_cast<std::size_t>(end - first) + internal::kDigitRunSlack);
+  char* const plain = scratch.data();
+  PlainNumberWriter writer(end, separators, plain);
+  // Most texts start with a digit, and so with neither blank nor sign.
+  if (first != end && !isDigit(*first)) {
+    while (first != end && isBlank(*first)) {
+      ++first;
+    }
+    first = writer.writeSign(first);
+  }
+  const char* const plainEnd = writer.write(first);
+
+  double value = 0;
+  const auto [parsed, error] = std::from_chars(plain, plainEnd, value);
+  if (error == std::errc() && parsed == plainEnd) {
+    return value;
+  }
+  if (error != std::errc::result_out_of_range || parsed != plainEnd) {
+    notANumber();
+  }
+  // Reported for both ends of the range, with `value` untouched.
+  if (beyondLargest(plain, plainEnd)) {
     throw Failure(FailureKind::Overflow);
   }
-  if (number.leadingExponent <= kAlwaysUnderflows) {
-    return zero;
-  }
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(number.begin, number.end, value, std::chars_format::general);
-  if (error == std::errc::result_out_of_range) {
-    // Reported for both ends of the range, with `value` untouched.
-    if (number.leadingExponent > 0) {
-      throw Failure(FailureKind::Overflow);
-    }
-    return zero;
-  }
-  if (error != std::errc() || end != number.end) {
-    notANumber();  // not reachable: the text was checked on the way in
-  }
-  return value;
+  return *plain == '-' ? -0.0 : 0.0;
 }
 
 }  // namespace estimate
