@@ -3,12 +3,7 @@
 namespace quarvel::testing {
 
 MessageBoxRecorder::MessageBoxRecorder() {
-  setMessageBoxResponder([this](const MessageBoxRequest& request) {
-    boxes_.push_back(request);
-    if (whileOpen_) {
-      whileOpen_();
-    }
-  });
+  setMessageBoxResponder([this](const MessageBoxRequest& request) { boxes_.push_back(request); });
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {

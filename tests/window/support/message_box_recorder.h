@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "window/message_box.h"
@@ -17,12 +16,9 @@ class MessageBoxRecorder {
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
   const std::vector<MessageBoxRequest>& boxes() const { return boxes_; }
-  // Runs while a box is "open", i.e. before the handler that opened it goes on.
-  void onBox(std::function<void()> whileOpen) { whileOpen_ = std::move(whileOpen); }
 
  private:
   std::vector<MessageBoxRequest> boxes_;
-  std::function<void()> whileOpen_;
 };
 
 }  // namespace quarvel::testing
