@@ -1,15 +1,17 @@
 // Starts a program and reports how long it takes until its first top-level
-// window is mapped and exposed, and how much resident memory it holds then.
-// Watching the X server itself avoids the polling delay of xdotool-style
-// searches, which would blur differences of a few milliseconds.
+// window is mapped and exposed, and then painted, and how much resident
+// memory it holds once shown. Watching the X server itself avoids the
+// polling delay of xdotool-style searches, which would blur differences of a
+// few milliseconds; the DAMAGE extension tells when the first pixels arrive.
 //
 //   launch_waiter --wait-wm                   waits until a window manager runs
 //   launch_waiter [--settle-ms N] -- PROGRAM [ARGS...]
 //
-// The second form prints "launch_ms=<time to exposure> rss_kb=<VmRSS>" and
-// ends the program with SIGTERM.
+// The second form prints "exposed_ms=<t> painted_ms=<t> rss_kb=<VmRSS>",
+// VmRSS read N ms after the first paint, and ends the program with SIGTERM.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -91,41 +93,57 @@ long residentKilobytes(pid_t pid) {
 // reparents them, so the root's substructure events stop at the creation.
 class WindowWatch {
  public:
-  WindowWatch(Display* display, pid_t pid)
-      : display_(display), pid_(pid), pidAtom_(XInternAtom(display, "_NET_WM_PID", False)) {}
+  WindowWatch(Display* display, pid_t pid, int damageEvents)
+      : display_(display),
+        pid_(pid),
+        pidAtom_(XInternAtom(display, "_NET_WM_PID", False)),
+        damageNotify_(damageEvents + XDamageNotify) {}
 
-  // True once a window of the program has been mapped and then exposed.
-  bool shown(const XEvent& event) {
-    switch (event.type) {
-      case CreateNotify:
-        if (event.xcreatewindow.parent == DefaultRootWindow(display_) &&
-            !event.xcreatewindow.override_redirect) {
-          XSelectInput(display_, event.xcreatewindow.window, StructureNotifyMask | ExposureMask);
-          created_.insert(event.xcreatewindow.window);
-        }
-        return false;
-      case MapNotify:
-        if (created_.count(event.xmap.window) != 0 &&
-            cardinalProperty(display_, event.xmap.window, pidAtom_) == pid_) {
-          mapped_.insert(event.xmap.window);
-        }
-        return false;
-      case Expose:
-        return mapped_.count(event.xexpose.window) != 0;
-      default:
-        return false;
+  // Records what `event` tells; true once a window of the program has been
+  // mapped, exposed and painted.
+  bool painted(const XEvent& event, Clock::time_point now) {
+    if (event.type == CreateNotify) {
+      const XCreateWindowEvent& created = event.xcreatewindow;
+      if (created.parent == DefaultRootWindow(display_) && !created.override_redirect) {
+        XSelectInput(display_, created.window, StructureNotifyMask | ExposureMask);
+        XDamageCreate(display_, created.window, XDamageReportNonEmpty);
+        created_.insert(created.window);
+      }
+    } else if (event.type == MapNotify) {
+      if (created_.count(event.xmap.window) != 0 &&
+          cardinalProperty(display_, event.xmap.window, pidAtom_) == pid_) {
+        mapped_.insert(event.xmap.window);
+      }
+    } else if (event.type == Expose) {
+      if (mapped_.count(event.xexpose.window) != 0 && exposed_ == Clock::time_point()) {
+        exposed_ = now;
+      }
+    } else if (event.type == damageNotify_) {
+      const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+      return exposed_ != Clock::time_point() && mapped_.count(damage.drawable) != 0;
     }
+    return false;
   }
+
+  Clock::time_point exposed() const { return exposed_; }
 
  private:
   Display* display_;
   pid_t pid_;
   Atom pidAtom_;
+  int damageNotify_;
   std::set<Window> created_;
   std::set<Window> mapped_;
+  Clock::time_point exposed_;
 };
 
 int measureLaunch(Display* display, char** program, int settleMs) {
+  int damageEvents = 0;
+  int damageErrors = 0;
+  if (!XDamageQueryExtension(display, &damageEvents, &damageErrors)) {
+    std::fprintf(stderr, "launch_waiter: the X server has no DAMAGE extension\n");
+    return 1;
+  }
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
   XSync(display, False);
 
@@ -142,29 +160,49 @@ int measureLaunch(Display* display, char** program, int settleMs) {
     _exit(127);
   }
 
-  WindowWatch watch(display, pid);
+  WindowWatch watch(display, pid, damageEvents);
   XEvent event;
   bool shown = false;
-  while (!shown && nextEvent(display, event, start + timeout)) {
-    shown = watch.shown(event);
+  bool ended = false;
+  while (!shown && !ended && Clock::now() < start + timeout) {
+    // Looks up now and then whether the program gave up without a window.
+    if (nextEvent(display, event, Clock::now() + std::chrono::milliseconds(100))) {
+      shown = watch.painted(event, Clock::now());
+    } else {
+      ended = waitpid(pid, nullptr, WNOHANG) == pid;
+    }
   }
-  const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start);
-  std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-  const long rss = residentKilobytes(pid);
-
-  kill(pid, SIGTERM);
-  waitpid(pid, nullptr, 0);
+  const auto painted = Clock::now();
+  using Milliseconds = std::chrono::duration<double, std::milli>;
+  long rss = -1;
+  if (shown) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    rss = residentKilobytes(pid);
+  }
+  if (!ended) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
   if (!shown || rss < 0) {
     std::fprintf(stderr, "launch_waiter: %s showed no window\n", program[0]);
     return 1;
   }
-  std::printf("launch_ms=%.3f rss_kb=%ld\n", elapsed.count(), rss);
+  std::printf("exposed_ms=%.3f painted_ms=%.3f rss_kb=%ld\n",
+              Milliseconds(watch.exposed() - start).count(), Milliseconds(painted - start).count(),
+              rss);
   return 0;
 }
 
 }  // namespace
 
+// Windows of other programs, or short-lived ones of this one, may be gone by
+// the time they are asked about; that is no reason to stop measuring.
+int ignoreErrors(Display*, XErrorEvent*) {
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  XSetErrorHandler(ignoreErrors);
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "launch_waiter: cannot open the display\n");
