@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kSmallestPixelSize = 7;
 constexpr int kTallEnoughToMeasure = 1000;
+// Pixels a caption may come out narrower than its width scaled from another size.
+constexpr qreal kRoundingSlack = 1.0;
 // A volume of thousands of cubic yards and a cost of tens of thousands.
 constexpr char kTypicalResult[] = "99999.99";
 
@@ -48,6 +50,22 @@ QString shownText(const ControlSpec& control) {
   QString text = QString::fromUtf8(control.text);
   text.remove(QLatin1Char('&'));  // access-key marks are not drawn
   return text;
+}
+
+// No size above this one, and not above the measured size, fits every one-line
+// caption: advances grow in proportion to the pixel size, give or take the
+// rounding that the slack covers. Wrapped texts are left to the check.
+int largestSizeByWidths(const QFont& measured, std::span<const CaptionBox> boxes) {
+  const QFontMetricsF metrics(measured);
+  qreal ratio = 1;
+  for (const CaptionBox& box : boxes) {
+    if (!box.wrapped) {
+      const int width = box.size.width() - box.padding.left() - box.padding.right();
+      const qreal advance = metrics.horizontalAdvance(box.text);
+      ratio = std::min(ratio, (width + kRoundingSlack) / std::max(advance, kRoundingSlack));
+    }
+  }
+  return static_cast<int>(measured.pixelSize() * ratio);
 }
 
 }  // namespace
@@ -93,8 +111,13 @@ bool fits(const QFont& font, const CaptionBox& box) {
 }
 
 QFont fittingFont(const QFont& base, std::span<const CaptionBox> boxes) {
+  // Every size tried loads a font engine and lays out every caption again, so
+  // the captions are measured once at the base size and the search starts at
+  // the largest size their widths allow.
+  const int baseSize = QFontInfo(base).pixelSize();
   QFont font = base;
-  for (int size = QFontInfo(base).pixelSize(); size > kSmallestPixelSize; --size) {
+  font.setPixelSize(baseSize);
+  for (int size = largestSizeByWidths(font, boxes); size > kSmallestPixelSize; --size) {
     font.setPixelSize(size);
     if (std::ranges::all_of(boxes, [&](const CaptionBox& box) { return fits(font, box); })) {
       return font;
