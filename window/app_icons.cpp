@@ -1,5 +1,6 @@
 #include "window/app_icons.h"
 
+#include <QImageReader>
 #include <QPixmap>
 #include <QString>
 
@@ -18,8 +19,13 @@ QIcon iconFromSizes(const char* name) {
   registerIcons();
   QIcon icon;
   for (int size : {16, 32, 64}) {
-    icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
-                 QSize(size, size));
+    // Told the format and not to guess, the reader goes straight to the PNG
+    // decoder built into Qt; guessing, as QIcon::addFile does, first loads
+    // every image-format plugin (and libjpeg) to ask whether it reads the file.
+    QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
+                        "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;
 }
