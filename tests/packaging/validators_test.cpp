@@ -3,7 +3,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <ostream>
 #include <string>
 
 #include "staged_paths.h"
@@ -43,10 +42,6 @@ struct Validation {
   const char* name;
   std::string command;
 };
-
-void PrintTo(const Validation& validation, std::ostream* out) {
-  *out << validation.name;
-}
 
 class Validator : public testing::TestWithParam<Validation> {};
 

@@ -121,47 +121,5 @@ TEST_F(Commands, NoVolumeShown_CostChangesNothingEvenForAPriceOfLetters) {
   EXPECT_TRUE(messageBoxes_.boxes().empty());
 }
 
-struct FailureCase {
-  const char* length;
-  const char* price;
-  const char* button;
-  const char* report;
-};
-
-class FailingRequest : public Form1Test, public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(FailingRequest, ReportsNumberAndDescriptionAndKeepsEveryControl) {
-  const FailureCase& failure = GetParam();
-  fillDimensions("10", "10", "0.5");
-  press(Qt::Key_Return);
-  click("Command2");
-  click("Command3");
-  ASSERT_EQ(text("Label8"), "129.5");
-  control<QLineEdit>("Text1")->setText(failure.length);
-  control<QComboBox>("Combo1")->setEditText(failure.price);
-
-  click(failure.button);
-
-  ASSERT_EQ(messageBoxes_.boxes().size(), 1u);
-  const MessageBoxRequest& box = messageBoxes_.boxes().front();
-  EXPECT_EQ(box.title, "quarvel");
-  EXPECT_EQ(box.text, failure.report);
-  EXPECT_EQ(box.buttons, QMessageBox::Ok);
-  EXPECT_EQ(text("Label1"), "1.85");
-  EXPECT_EQ(text("Label8"), "129.5");
-  EXPECT_EQ(text("Text1"), failure.length);
-  EXPECT_EQ(text("Combo1"), failure.price);
-  EXPECT_TRUE(form_->isVisible());
-  EXPECT_TRUE(expanded());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, FailingRequest,
-    ::testing::Values(FailureCase{"7 ft", "70", "Command1", "Error 13: Type mismatch"},
-                      FailureCase{"1E+309", "70", "Command1", "Error 6: Overflow"},
-                      FailureCase{"1E+308", "70", "Command1", "Error 6: Overflow"},
-                      FailureCase{"10", "seventy", "Command3", "Error 13: Type mismatch"},
-                      FailureCase{"10", "1E+308", "Command3", "Error 6: Overflow"}));
-
 }  // namespace
 }  // namespace quarvel::testing

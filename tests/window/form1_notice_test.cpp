@@ -7,15 +7,10 @@
 
 #include "estimate/failure.h"
 #include "tests/window/support/form1_fixture.h"
+#include "tests/window/warranty_text.h"
 
 namespace quarvel::testing {
 namespace {
-
-constexpr char kWarranty[] =
-    "These programs and their documentation are offered without warranty of any kind. Zandrel, "
-    "Dunmaran (QZ9XQ), makes no claim as to it's suitability for any purpose. This program is AS "
-    "IS, and changes may be made to it at any time without incurring any obligations to former "
-    "users. The entire risk arising from the use of this product remains with the user.";
 
 using Notice = Form1Test;
 

@@ -11,24 +11,21 @@
 namespace quarvel::testing {
 namespace {
 
-void readEdit(const QLineEdit& edit, ControlState& state) {
-  state.text = edit.text();
-  state.selectionStart = edit.selectionStart();
-  state.selectionLength = static_cast<int>(edit.selectedText().size());
-  state.cursor = edit.cursorPosition();
-}
-
 ControlState stateOf(const QWidget& control) {
   ControlState state;
   state.name = control.objectName();
   state.visible = control.isVisible();
-  if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
-    readEdit(*edit, state);
-  } else if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
-    readEdit(*combo->lineEdit(), state);
-  } else if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+  const auto* combo = qobject_cast<const QComboBox*>(&control);
+  const auto* label = qobject_cast<const QLabel*>(&control);
+  const auto* button = qobject_cast<const QAbstractButton*>(&control);
+  if (const auto* edit = combo ? combo->lineEdit() : qobject_cast<const QLineEdit*>(&control)) {
+    state.text = edit->text();
+    state.selectionStart = edit->selectionStart();
+    state.selectionLength = static_cast<int>(edit->selectedText().size());
+    state.cursor = edit->cursorPosition();
+  } else if (label != nullptr) {
     state.text = label->text();
-  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+  } else if (button != nullptr) {
     state.text = button->text();
     state.checked = button->isChecked();
     const auto* push = qobject_cast<const QPushButton*>(&control);

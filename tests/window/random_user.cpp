@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <numeric>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,31 +21,27 @@ namespace {
 
 constexpr int kExpandedClientHeight = 318;
 constexpr size_t kRecentActions = 8;
-
-const std::array<const char*, 25> kPrices = {"50", "52", "54", "56", "58", "60", "62", "64", "68",
-                                             "70", "72", "74", "76", "78", "80", "82", "84", "86",
-                                             "88", "90", "92", "94", "96", "98", "100"};
-
+const std::array<const char*, 4> kFields = {"Text1", "Text2", "Text3", "Combo1"};
 const std::array<const char*, 19> kControls = {
     "Text1",    "Text2",    "Text3",  "Combo1", "Option1", "Option2", "Command1",
     "Command2", "Command3", "Label1", "Label2", "Label3",  "Label4",  "Label5",
     "Label6",   "Label7",   "Label8", "Label9", "Label10"};
 
-struct WeightedAction {
-  int weight;
-  void (RandomUser::*action)();
-};
+// The user acts where the keyboard focus is.
+QWidget* keyTarget(QWidget& window) {
+  QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr ? focus : &window;
+}
 
-// Keys, one key event per character as a keyboard sends them; a character
-// beyond the BMP arrives as one event carrying its surrogate pair.
+// One key event per character as a keyboard sends them; a character beyond
+// the BMP arrives as one event carrying its surrogate pair.
 void typeInto(QWidget* target, const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(target, static_cast<char>(c.unicode()));
+    if (text[i].unicode() < 0x80) {
+      QTest::keyClick(target, static_cast<char>(text[i].unicode()));
       continue;
     }
-    const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
     i += length - 1;
   }
@@ -52,44 +50,38 @@ void typeInto(QWidget* target, const QString& text) {
 }  // namespace
 
 RandomUser::RandomUser(QWidget& window, unsigned long long seed) : window_(window), random_(seed) {
-  for (const char* field : {"Text1", "Text2", "Text3", "Combo1"}) {
+  for (const char* field : kFields) {
     typed_[field] = editOf(field)->text();
   }
 }
 
 void RandomUser::act() {
-  static const std::array<WeightedAction, 15> kActions = {{
+  using Action = std::function<void(RandomUser&)>;
+  static const std::array<std::pair<int, Action>, 15> kActions = {{
       {30, &RandomUser::typeText},
       {25, &RandomUser::typeNumber},
       {5, &RandomUser::clearField},
-      {10, &RandomUser::tab},
-      {6, &RandomUser::backTab},
-      {10, &RandomUser::enter},
-      {2, &RandomUser::keypadEnter},
-      {3, &RandomUser::escape},
-      {2, &RandomUser::altF},
-      {2, &RandomUser::altI},
+      {10, [](RandomUser& u) { u.key("Tab", Qt::Key_Tab); }},
+      {6, [](RandomUser& u) { u.key("Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {10, [](RandomUser& u) { u.key("Enter", Qt::Key_Return); }},
+      {2, [](RandomUser& u) { u.key("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier); }},
+      {3, [](RandomUser& u) { u.key("Esc", Qt::Key_Escape); }},
+      {2, [](RandomUser& u) { u.accessKey("Alt+F", Qt::Key_F); }},
+      {2, [](RandomUser& u) { u.accessKey("Alt+I", Qt::Key_I); }},
       {15, &RandomUser::clickControl},
       {6, &RandomUser::clickField},
       {5, &RandomUser::toggleCost},
       {2, &RandomUser::clickNotice},
       {3, &RandomUser::pickPrice},
   }};
-  static const int kTotalWeight = [] {
-    int total = 0;
-    for (const WeightedAction& candidate : kActions) {
-      total += candidate.weight;
-    }
-    return total;
-  }();
-
   ++actions_;
   clickedNotice_ = false;
+  static const int kTotalWeight = std::accumulate(
+      kActions.begin(), kActions.end(), 0, [](int sum, const auto& a) { return sum + a.first; });
   int roll = below(kTotalWeight);
-  for (const WeightedAction& candidate : kActions) {
-    if ((roll -= candidate.weight) < 0) {
-      (this->*candidate.action)();
-      return;
+  for (const auto& [weight, action] : kActions) {
+    if ((roll -= weight) < 0) {
+      return action(*this);
     }
   }
 }
@@ -102,26 +94,24 @@ std::string RandomUser::recentActions() const {
   return text;
 }
 
-template <class Control>
-Control* RandomUser::control(const std::string& name) const {
-  return window_.findChild<Control*>(QString::fromStdString(name));
+QWidget* RandomUser::control(const std::string& name) const {
+  return window_.findChild<QWidget*>(QString::fromStdString(name));
+}
+
+QWidget* RandomUser::target(const std::string& name) const {
+  return name == "Combo1" ? editOf(name) : control(name);
 }
 
 QLineEdit* RandomUser::editOf(const std::string& field) const {
-  return field == "Combo1" ? control<QComboBox>(field)->lineEdit() : control<QLineEdit>(field);
-}
-
-// The user acts where the keyboard focus is.
-QWidget* RandomUser::keyTarget() const {
-  QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr ? focus : &window_;
+  QWidget* widget = control(field);
+  auto* combo = qobject_cast<QComboBox*>(widget);
+  return combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget);
 }
 
 std::optional<std::string> RandomUser::focusedField() const {
   const QWidget* focus = QApplication::focusWidget();
-  for (const auto& [name, text] : typed_) {
-    const QWidget* field = control(name);
-    if (focus != nullptr && (focus == field || focus->parentWidget() == field)) {
+  for (const char* name : kFields) {
+    if (focus != nullptr && (focus == control(name) || focus->parentWidget() == control(name))) {
       return name;
     }
   }
@@ -147,13 +137,12 @@ void RandomUser::typeText() {
     ++textsTypedInFields_;
     // Typing replaces the selection, or goes in at the caret.
     const QLineEdit* edit = editOf(*field);
-    const QString before = edit->text();
-    const qsizetype start =
-        edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    const qsizetype replaced = edit->hasSelectedText() ? edit->selectedText().size() : 0;
-    typed_[*field] = before.left(start) + text + before.mid(start + replaced);
+    const bool selected = edit->hasSelectedText();
+    typed_[*field] =
+        edit->text().replace(selected ? edit->selectionStart() : edit->cursorPosition(),
+                             selected ? edit->selectedText().size() : 0, text);
   }
-  typeInto(keyTarget(), text);
+  typeInto(keyTarget(window_), text);
 }
 
 // What users mostly do: click into a field, select all, type a number.
@@ -166,7 +155,7 @@ void RandomUser::typeNumber() {
     ++textsTypedInFields_;
     typed_[*field] = text;
   }
-  typeInto(keyTarget(), text);
+  typeInto(keyTarget(window_), text);
 }
 
 void RandomUser::clearField() {
@@ -175,29 +164,13 @@ void RandomUser::clearField() {
   if (field) {
     typed_[*field].clear();
   }
-  QTest::keyClick(keyTarget(), Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(keyTarget(), Qt::Key_Backspace);
+  QTest::keyClick(keyTarget(window_), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(keyTarget(window_), Qt::Key_Backspace);
 }
 
 void RandomUser::key(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  note(std::string(name) + " on " + keyTarget()->objectName().toStdString());
-  QTest::keyClick(keyTarget(), key, modifiers);
-}
-
-void RandomUser::tab() {
-  key("Tab", Qt::Key_Tab);
-}
-void RandomUser::backTab() {
-  key("Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier);
-}
-void RandomUser::enter() {
-  key("Enter", Qt::Key_Return);
-}
-void RandomUser::keypadEnter() {
-  key("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier);
-}
-void RandomUser::escape() {
-  key("Esc", Qt::Key_Escape);
+  note(std::string(name) + " on " + keyTarget(window_)->objectName().toStdString());
+  QTest::keyClick(keyTarget(window_), key, modifiers);
 }
 
 // An access key clicks its button the toolkit's way, held down for a moment
@@ -205,40 +178,30 @@ void RandomUser::escape() {
 void RandomUser::accessKey(const char* name, Qt::Key letter) {
   key(name, letter, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([this] {
-    return !control<QRadioButton>("Option1")->isDown() &&
-           !control<QRadioButton>("Option2")->isDown();
+    return !qobject_cast<QRadioButton*>(control("Option1"))->isDown() &&
+           !qobject_cast<QRadioButton*>(control("Option2"))->isDown();
   }));
-}
-
-void RandomUser::altF() {
-  accessKey("Alt+F", Qt::Key_F);
-}
-void RandomUser::altI() {
-  accessKey("Alt+I", Qt::Key_I);
 }
 
 // A click anywhere on a control the user can see; the cost panel's controls
 // only while it is shown.
 void RandomUser::clickControl() {
   const std::string name = kControls[below(static_cast<int>(kControls.size()))];
-  QWidget* target = name == "Combo1" ? editOf(name) : control(name);
-  const QPoint centre = target->mapTo(&window_, target->rect().center());
-  if (!window_.rect().contains(centre)) {
+  QWidget* widget = target(name);
+  if (!window_.rect().contains(widget->mapTo(&window_, widget->rect().center()))) {
     return toggleCost();
   }
-  const QPoint at(below(target->width()), below(target->height()));
+  const QPoint at(below(widget->width()), below(widget->height()));
   note("click " + name + " at " + std::to_string(at.x()) + "," + std::to_string(at.y()));
   clickedNotice_ = name == "Label10";
-  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 // A click in the middle of an entry field, the way a user starts typing.
 void RandomUser::clickField() {
-  const std::array<const char*, 4> fields = {"Text1", "Text2", "Text3", "Combo1"};
-  const std::string name = fields[below(showsCostPanel() ? 4 : 3)];
+  const std::string name = kFields[below(showsCostPanel() ? 4 : 3)];
   note("click " + name);
-  QWidget* target = name == "Combo1" ? editOf(name) : control(name);
-  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+  QTest::mouseClick(target(name), Qt::LeftButton, Qt::NoModifier, target(name)->rect().center());
 }
 
 void RandomUser::toggleCost() {
@@ -262,15 +225,16 @@ void RandomUser::pickPrice() {
   if (!showsCostPanel()) {
     return toggleCost();
   }
-  auto* combo = control<QComboBox>("Combo1");
+  auto* combo = qobject_cast<QComboBox*>(control("Combo1"));
   QStyleOptionComboBox option;
   option.initFrom(combo);
   option.editable = true;
   option.subControls = QStyle::SC_All;
   const QRect arrow =
       combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
-  const int index = below(static_cast<int>(kPrices.size()));
-  note(std::string("pick ") + kPrices[index] + " from the price list");
+  const int index = below(combo->count());
+  const QString price = combo->itemText(index);
+  note("pick " + price.toStdString() + " from the price list");
   QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, arrow.center());
   QAbstractItemView* list = combo->view();
   ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
@@ -280,7 +244,7 @@ void RandomUser::pickPrice() {
   }
   QTest::keyClick(list, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !list->isVisible(); }));
-  typed_["Combo1"] = QString::fromLatin1(kPrices[index]);
+  typed_["Combo1"] = price;
   // A window manager gives the window back its activation when the list
   // closes; the offscreen platform leaves that to the caller.
   window_.activateWindow();

@@ -34,10 +34,10 @@ class RandomUser {
   std::string recentActions() const;
 
  private:
-  template <class Control = QWidget>
-  Control* control(const std::string& name) const;
+  QWidget* control(const std::string& name) const;
+  // The price field's line edit stands for the price field.
+  QWidget* target(const std::string& name) const;
   QLineEdit* editOf(const std::string& field) const;
-  QWidget* keyTarget() const;
   std::optional<std::string> focusedField() const;
   bool showsCostPanel() const;
   int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
@@ -48,13 +48,6 @@ class RandomUser {
   void clearField();
   void key(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void accessKey(const char* name, Qt::Key letter);
-  void tab();
-  void backTab();
-  void enter();
-  void keypadEnter();
-  void escape();
-  void altF();
-  void altI();
   void clickControl();
   void clickField();
   void toggleCost();
