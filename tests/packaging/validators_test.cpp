@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "staged_paths.h"
@@ -42,6 +43,10 @@ struct Validation {
   const char* name;
   std::string command;
 };
+
+void PrintTo(const Validation& validation, std::ostream* out) {
+  *out << validation.name;
+}
 
 class Validator : public testing::TestWithParam<Validation> {};
 

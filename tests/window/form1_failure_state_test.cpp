@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct FailingClick {
   const char* button;
   const char* report;
 };
+
+void PrintTo(const FailingClick& failing, std::ostream* out) {
+  *out << failing.name;
+}
 
 const Entries kTypicalPour = {{"Text1", "10"}, {"Text2", "10"}, {"Text3", "0.5"}, {"Combo1", "70"}};
 const Entries kHugePour = {
