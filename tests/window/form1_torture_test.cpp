@@ -156,23 +156,22 @@ class Form1Torture : public Form1Test {
     }
   }
 
-  // Each result label holds its previous caption or what its handler computes
-  // now; every box is the warranty after a click on the notice, or the report
-  // of a failure the core gives for the controls now.
+  // A result label holds its previous caption or what its handler computes now.
+  void checkResult(const char* label, const QString& before, const Computed& now, int& changes) {
+    const QString shown = text(label);
+    changes += shown != before;
+    EXPECT_TRUE(shown == before || shown == now.text)
+        << label << " \"" << shown.toStdString() << "\", was \"" << before.toStdString()
+        << "\", the core gives " << describe(now) << " for " << fieldsNow();
+  }
+
+  // Every box is the warranty after a click on the notice, or the report of a
+  // failure the core gives for the controls now.
   void checkResults(const QString& volumeBefore, const QString& costBefore) {
     const Computed volume = volumeNow();
     const Computed cost = costNow();
-    const QString volumeShown = text("Label1");
-    const QString costShown = text("Label8");
-    seen_.volumes += volumeShown != volumeBefore;
-    seen_.costs += costShown != costBefore;
-    EXPECT_TRUE(volumeShown == volumeBefore || volumeShown == volume.text)
-        << "Label1 \"" << volumeShown.toStdString() << "\", was \"" << volumeBefore.toStdString()
-        << "\", the core gives " << describe(volume) << " for " << fieldsNow();
-    EXPECT_TRUE(costShown == costBefore || costShown == cost.text)
-        << "Label8 \"" << costShown.toStdString() << "\", was \"" << costBefore.toStdString()
-        << "\", the core gives " << describe(cost) << " for " << fieldsNow();
-
+    checkResult("Label1", volumeBefore, volume, seen_.volumes);
+    checkResult("Label8", costBefore, cost, seen_.costs);
     const auto& boxes = messageBoxes_.boxes();
     for (; boxesSeen_ < boxes.size(); ++boxesSeen_) {
       const MessageBoxRequest& box = boxes[boxesSeen_];
@@ -196,10 +195,7 @@ class Form1Torture : public Form1Test {
   size_t boxesSeen_ = 0;
   // How often the run reached each outcome, so that it cannot pass idly.
   struct {
-    int volumes = 0;
-    int costs = 0;
-    int failures = 0;
-    int warranties = 0;
+    int volumes = 0, costs = 0, failures = 0, warranties = 0;
   } seen_;
 };
 
