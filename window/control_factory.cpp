@@ -15,6 +15,7 @@
 #include "window/clickable_label.h"
 #include "window/fitted_indicator_style.h"
 #include "window/layout_table.h"
+#include "window/option_button.h"
 #include "window/window_metrics.h"
 
 namespace quarvel {
@@ -60,7 +61,7 @@ QComboBox* createComboBox(const ControlSpec& control, QWidget& window) {
 QWidget* createWidget(const ControlSpec& control, QWidget& window) {
   switch (control.kind) {
     case ControlKind::OptionButton: {
-      auto* option = new QRadioButton(QString::fromUtf8(control.text), &window);
+      auto* option = new OptionButton(QString::fromUtf8(control.text), &window);
       option->setChecked((control.style & kSelected) != 0);
       return option;
     }
