@@ -14,18 +14,17 @@ void start(QProcess& app, const QStringList& arguments, const QStringList& setti
 }
 
 TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightStatus) {
-  const QString noDisplay = "quarvel-calc: cannot open a window: no display available\n";
-  const QString oneLineHint = "quarvel-calc: [^\n]*'%1'[^\n]*--help[^\n]*\n";
+  const char* noDisplay = "quarvel-calc: cannot open a window: no display available\n";
   const QStringList offscreen{"QT_QPA_PLATFORM=offscreen"};  // a wrong answer would open a window
   const struct {
     QStringList arguments, settings;
     int status;
-    QString out, err;  // regular expressions
+    const char *out, *err;  // regular expressions
   } rows[] = {
       {{"--version"}, {}, 0, "quarvel-calc 1\\.00\n", ""},
       {{"-h"}, {}, 0, "Usage: quarvel-calc .*--help.*--version.*", ""},
-      {{"--colour"}, offscreen, 2, "", oneLineHint.arg("colour")},
-      {{"12"}, offscreen, 2, "", oneLineHint.arg("12")},
+      {{"--colour"}, offscreen, 2, "", "quarvel-calc: [^\n]*'colour'[^\n]*--help[^\n]*\n"},
+      {{"12"}, offscreen, 2, "", "quarvel-calc: [^\n]*'12'[^\n]*--help[^\n]*\n"},
       {{}, {}, 1, "", noDisplay},
       {{}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"}, 1, "", noDisplay},  // no X server there
   };
@@ -35,9 +34,8 @@ TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightSta
     start(app, arguments, settings);
     EXPECT_TRUE(app.waitForFinished(10000));
     EXPECT_EQ(app.exitCode(), status);
-    EXPECT_THAT(app.readAllStandardOutput().toStdString(),
-                testing::MatchesRegex(out.toStdString()));
-    EXPECT_THAT(app.readAllStandardError().toStdString(), testing::MatchesRegex(err.toStdString()));
+    EXPECT_THAT(app.readAllStandardOutput().toStdString(), testing::MatchesRegex(out));
+    EXPECT_THAT(app.readAllStandardError().toStdString(), testing::MatchesRegex(err));
   }
 }
 

@@ -1,36 +1,26 @@
-#include "estimate/failure.h"
 #include "tests/window/support/form1_fixture.h"
 
 namespace quarvel::testing {
 namespace {
 
-TEST_F(Form1Test, FilledFields_TabBacktabOrClick_VisitStopsInOrderSelectingWholeTexts) {
+// Clicks into a field are covered where the price is clicked and typed over.
+TEST_F(Form1Test, FilledBeforeFirstShow_ShownThenTabbed_FocusedFieldsHaveWholeTextSelected) {
+  form_ = std::make_unique<Form1>();
   set({{"Text1", "12.5"}, {"Text2", "12.5"}, {"Text3", "12.5"}});
-  QStringList visited;
-  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-    for (int i = 0; i < 8; ++i) {
-      QTest::keyClick(QApplication::focusWidget(), key);
-      visited << focused();
-      if (auto* edit = qobject_cast<QLineEdit*>(shown(qPrintable(visited.back())))) {
-        EXPECT_EQ(edit->selectedText(), edit->text()) << visited.join(' ').toStdString();
-      }
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  QStringList visited{focused()};
+  EXPECT_EQ(control<QLineEdit>("Text1")->selectedText(), "12.5");
+  for (int i = 0; i < 16; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), i < 8 ? Qt::Key_Tab : Qt::Key_Backtab);
+    visited << focused();
+    if (auto* edit = qobject_cast<QLineEdit*>(shown(qPrintable(visited.back())))) {
+      EXPECT_EQ(edit->selectedText(), edit->text()) << visited.join(' ').toStdString();
     }
   }
   EXPECT_EQ(visited.join(' '),
-            "Text2 Text3 Command1 Command2 Combo1 Command3 Option1 Text1 "
-            "Option1 Command3 Combo1 Command2 Command1 Text3 Text2 Text1");
-  click("Text3");
-  type({"3"});
-  EXPECT_EQ(text("Text3"), "3");
-}
-
-TEST_F(Form1Test, LengthFilledBeforeFirstShow_Shown_FocusesText1WithWholeTextSelected) {
-  Form1 opening;
-  opening.findChild<QLineEdit*>("Text1")->setText("12.5");
-  opening.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&opening));
-  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1");
-  EXPECT_EQ(opening.findChild<QLineEdit*>("Text1")->selectedText(), "12.5");
+            "Text1 Text2 Text3 Command1 Command2 Combo1 Command3 Option1 "
+            "Text1 Option1 Command3 Combo1 Command2 Command1 Text3 Text2 Text1");
 }
 
 TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDefault) {
@@ -39,7 +29,6 @@ TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDef
   type({"\t", "\t", "\r", "\t", "65.5", "\r"});  // "Cost", then a typed price
   EXPECT_TRUE(costShown());
   EXPECT_EQ(text("Label8"), "121.175");
-  EXPECT_EQ(text("Combo1"), "65.5");
   EXPECT_EQ(control<QComboBox>("Combo1")->count(), 25);
   set({{"Text1", "20"}});
   control("Command1")->setFocus();   // not the default any more
@@ -53,11 +42,8 @@ TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDef
 
 TEST_F(Form1Test, VolumeShown_AccessKeyAndEnterAtOnce_RelabelAndComputeInTheNewUnit) {
   type({"10", "\t", "10", "\t", "0.5", "\r"});
-  const struct {
-    Qt::Key key;
-    const char *option, *unit, *volume;
-  } rows[] = {{Qt::Key_I, "Option2", "Inches", "0"}, {Qt::Key_F, "Option1", "Feet", "1.85"}};
-  for (const auto& [key, option, unit, volume] : rows) {
+  for (auto [key, option, unit, volume] :
+       {std::tuple{Qt::Key_I, "Option2", "Inches", "0"}, {Qt::Key_F, "Option1", "Feet", "1.85"}}) {
     // Both keys queued before either is handled, as a macro or a fast typist sends them.
     QWindow* window = form_->windowHandle();
     QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::AltModifier));
@@ -83,14 +69,12 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
     const char* report;  // none: no result and no box
   } rows[] = {
       {{{"Text1", "7 ft"}}, "Command1", kMismatch},
-      {{{"Text3", "1E999"}}, "Command1", kOverflow},
       {{{"Text1", "x"}, {"Text2", "1E999"}}, "Command1", kOverflow},  // width before length
       {{{"Text1", "1E999"}, {"Text3", "x"}}, "Command1", kOverflow},  // length before depth
       {{{"Text1", "1E200"}, {"Text2", "1E200"}, {"Text3", "x"}}, "Command1", kOverflow},  // area
       {{{"Text2", ""}, {"Text3", "x"}}, "Command1", nullptr},
       {{{"Combo1", "seventy"}}, "Combo1", kMismatch},
       {{{"Combo1", "1E999"}, {"Label1", "x"}}, "Combo1", kOverflow},  // price before volume
-      {{{"Combo1", "1E300"}, {"Label1", "1E10"}}, "Combo1", kOverflow},
       {{{"Combo1", "x"}, {"Label1", ""}}, "Combo1", nullptr},
   };
   type({"10", "\t", "10", "\t", "0.5", "\r"});
@@ -108,39 +92,33 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
     EXPECT_EQ(snapshot(), before);
     ASSERT_EQ(boxes_.size(), boxes + (report != nullptr ? 1 : 0));
     if (report != nullptr) {
-      EXPECT_EQ(boxes_.back().title, "quarvel");
-      EXPECT_EQ(boxes_.back().text, report);
+      EXPECT_EQ(boxes_.back().title + ": " + boxes_.back().text, QString("quarvel: ") + report);
     }
   }
 }
 
-TEST_F(Form1Test, ResultsShown_SelectedOrCopiedByMouse_GiveTheShownTextAndKeepTheFocus) {
-  type({"10", "\t", "10", "\t", "0.5", "\r"});
-  auto* volume = control<QLabel>("Label1");
-  const QPoint left(1, volume->height() / 2), right(volume->width() - 2, volume->height() / 2);
-  QTest::mousePress(volume, Qt::LeftButton, {}, left);
-  QTest::mouseMove(volume, right);
-  QTest::mouseRelease(volume, Qt::LeftButton, {}, right);
-  EXPECT_EQ(volume->selectedText(), "1.85");
+// Registered once more under comma-decimal settings, where "," and "." swap roles.
+TEST_F(Form1Test, TypicalRequest_ResultSelectedOrCopiedByMouse_GivesTextAsShownAndKeepsFocus) {
+  const bool comma = QLocale::system().decimalPoint() == ",";
+  ASSERT_EQ(comma, qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
+  const QString volume = comma ? "1,85" : "1.85";
+  type({"10", "\t", "10", "\t", comma ? "0,5" : "0.5", "\r"});
+  auto* box = control<QLabel>("Label1");
+  const QPoint left(1, box->height() / 2), right(box->width() - 2, box->height() / 2);
+  QTest::mousePress(box, Qt::LeftButton, {}, left);
+  QTest::mouseMove(box, right);
+  QTest::mouseRelease(box, Qt::LeftButton, {}, right);
+  EXPECT_EQ(box->selectedText(), volume);
   EXPECT_FALSE(copyFrom("Label8"));
   EXPECT_TRUE(copyFrom("Label1"));
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.85");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), volume);
   EXPECT_EQ(focused(), "Text3");
-  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(volume);
-  EXPECT_EQ(reader->role(), QAccessible::StaticText);
-  EXPECT_EQ(reader->text(QAccessible::Name), "1.85");
-}
-
-TEST_F(Form1Test, CommaDecimalSettings_TypicalRequest_ReadsShowsAndCopiesCommas) {
-  ASSERT_EQ(QLocale::system().decimalPoint(), ",");
-  type({"10", "\t", "10", "\t", "0,5", "\r"});
-  EXPECT_EQ(text("Label1"), "1,85");
-  EXPECT_TRUE(copyFrom("Label1"));
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,85");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::StaticText);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), volume);
   click("Command2");
   click("Combo1");
-  type({"1.000,5", "\r"});
-  EXPECT_EQ(text("Label8"), "1850,925");
+  type({comma ? "1.000,5" : "1,000.5", "\r"});
+  EXPECT_EQ(text("Label8"), comma ? "1850,925" : "1850.925");
 }
 
 TEST_F(Form1Test, Expanded_NoticeClicked_OpensTheWarrantyBoxAndChangesNothing) {
@@ -165,14 +143,13 @@ TEST_F(Form1Test, LongestResults_EitherUnit_EveryTextFitsItsControl) {
     control<QRadioButton>(option)->click();
     for (QWidget* c : form_->findChildren<QWidget*>()) {
       auto* label = qobject_cast<QLabel*>(c);
-      QSize needed =
-          label != nullptr || qobject_cast<QLineEdit*>(c) ? c->minimumSizeHint() : QSize();
-      if (label != nullptr && label->wordWrap()) {
-        needed = {0, label->heightForWidth(label->width())};
-      } else if (qobject_cast<QRadioButton*>(c) != nullptr) {
-        const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
-        needed = {c->sizeHint().width(), std::max(indicator, c->fontMetrics().height())};
-      }
+      const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
+      const QSize needed =
+          label && label->wordWrap()             ? QSize(0, label->heightForWidth(c->width()))
+          : label || qobject_cast<QLineEdit*>(c) ? c->minimumSizeHint()
+          : qobject_cast<QRadioButton*>(c)
+              ? QSize(c->sizeHint().width(), std::max(indicator, c->fontMetrics().height()))
+              : QSize();
       EXPECT_TRUE(needed.width() <= c->width() && needed.height() <= c->height())
           << option << " " << c->objectName().toStdString();
     }
@@ -181,9 +158,8 @@ TEST_F(Form1Test, LongestResults_EitherUnit_EveryTextFitsItsControl) {
 
 TEST_F(Form1Test, Shown_Closed_EndsTheEventLoopWithStatusZero) {
   QTimer::singleShot(0, form_.get(), &QWidget::close);
-  QTimer stillRunning;  // ends a loop that closing failed to end
-  stillRunning.callOnTimeout([] { QApplication::exit(2); });
-  stillRunning.start(10000);
+  const QObject test;  // ends, with the test, a timer for a loop that closing failed to end
+  QTimer::singleShot(10000, &test, [] { QApplication::exit(2); });
   EXPECT_EQ(QApplication::exec(), 0);
 }
 
@@ -191,8 +167,17 @@ TEST_F(Form1Test, DoRound_NearestMode_PassesValueAndStepThroughToTheCore) {
   double value = 12;
   EXPECT_EQ(form_->doRound(value, 5, "NE"), 10);
   EXPECT_EQ(value, 14.5);
-  EXPECT_THROW(form_->doRound(value, 0.5, "UP"), estimate::Failure);
 }
 
 }  // namespace
 }  // namespace quarvel::testing
+
+// Window tests run headless unless the caller chose a platform.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
