@@ -31,9 +31,11 @@ TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDef
   EXPECT_EQ(text("Label8"), "121.175");
   EXPECT_EQ(control<QComboBox>("Combo1")->count(), 25);
   set({{"Text1", "20"}});
-  control("Command1")->setFocus();   // not the default any more
-  type({"\r", "\t", "\r", "\x1b"});  // the volume, "Cost" a second time, Esc
+  control("Command1")->setFocus();  // focused, while Command3 stays the default
+  type({"\r"});
   EXPECT_EQ(text("Label1"), "3.7");
+  EXPECT_TRUE(control<QPushButton>("Command3")->isDefault());
+  type({"\t", "\r", "\x1b"});  // "Cost" a second time, Esc
   EXPECT_FALSE(costShown());
   EXPECT_TRUE(control<QPushButton>("Command1")->isDefault());
   EXPECT_FALSE(control<QPushButton>("Command3")->isDefault());
