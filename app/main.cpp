@@ -1,11 +1,13 @@
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
 #include <QString>
 
+#include "app/command_line.h"
 #include "window/application_identity.h"
 #include "window/form1.h"
 
@@ -13,13 +15,11 @@ namespace {
 
 constexpr char kNoDisplay[] = "quarvel-calc: cannot open a window: no display available\n";
 
-bool displayConfigured() {
-  return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 // While the platform plugin starts, its complaints are held back: if it cannot
-// open the display the user gets one line instead of a page and an abort.
+// open a window (no display on X11 or Wayland, no usable plugin anywhere) the
+// user gets one line instead of a page and an abort. Nothing is decided from
+// the environment beforehand: Windows and macOS set none of the display
+// variables, and -platform can name a plugin on any system.
 struct HeldMessage {
   QtMsgType type;
   QString text;
@@ -46,9 +46,8 @@ void releaseStartupMessages() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (!displayConfigured()) {
-    std::fputs(kNoDisplay, stderr);
-    return EXIT_FAILURE;
+  if (const std::optional<int> status = quarvel::answerCommandLine(argc, argv)) {
+    return *status;
   }
   QApplication::setApplicationName(QString::fromLatin1(quarvel::kApplicationName));
   QApplication::setApplicationVersion(QStringLiteral(QUARVEL_VERSION));

@@ -15,6 +15,8 @@
 #include "window/clickable_label.h"
 #include "window/fitted_indicator_style.h"
 #include "window/layout_table.h"
+#include "window/option_button.h"
+#include "window/result_label.h"
 #include "window/window_metrics.h"
 
 namespace quarvel {
@@ -22,9 +24,18 @@ namespace {
 
 const QColor kNoticeRed(255, 0, 0);
 
+QLabel* newLabel(unsigned style, QWidget& window) {
+  if ((style & kClickable) != 0) {
+    return new ClickableLabel(&window);
+  }
+  if ((style & kCopyable) != 0) {
+    return new ResultLabel(&window);
+  }
+  return new QLabel(&window);
+}
+
 QLabel* createLabel(const ControlSpec& control, QWidget& window) {
-  QLabel* label =
-      (control.style & kClickable) != 0 ? new ClickableLabel(&window) : new QLabel(&window);
+  QLabel* label = newLabel(control.style, window);
   label->setTextFormat(Qt::PlainText);
   label->setText(QString::fromUtf8(control.text));
   if ((control.style & kBorder) != 0) {
@@ -60,7 +71,7 @@ QComboBox* createComboBox(const ControlSpec& control, QWidget& window) {
 QWidget* createWidget(const ControlSpec& control, QWidget& window) {
   switch (control.kind) {
     case ControlKind::OptionButton: {
-      auto* option = new QRadioButton(QString::fromUtf8(control.text), &window);
+      auto* option = new OptionButton(QString::fromUtf8(control.text), &window);
       option->setChecked((control.style & kSelected) != 0);
       return option;
     }

@@ -20,7 +20,7 @@ constexpr std::array kControls{
     ControlSpec{"Command2", CommandButton, "Cost", 240, 2040, 855, 375, 4, kPlain, "", ""},
     ControlSpec{"Command1", CommandButton, "=", 1440, 2040, 855, 375, 3, kPlain, "", ""},
     ControlSpec{"Label6", Label, "Total Cubic Yards", 0, 2640, 1335, 255, 11, kPlain, "", ""},
-    ControlSpec{"Label1", Label, "", 1440, 2640, 855, 255, 7, kBorder | kCentred, "",
+    ControlSpec{"Label1", Label, "", 1440, 2640, 855, 255, 7, kBorder | kCentred | kCopyable, "",
                 "Total cubic yards"},
     ControlSpec{"Line1", Line, "", 0, 3120, 2520, 0, kNoTabStop, kPlain, "", ""},
     ControlSpec{"Label2", Label, "Current Cost /YD", 0, 3240, 1215, 255, 14, kPlain, "", ""},
@@ -32,7 +32,7 @@ constexpr std::array kControls{
     ControlSpec{"Command3", CommandButton, "=", 1440, 3720, 855, 375, 6, kPlain, "", ""},
     ControlSpec{"Label7", Label, "Total Cost", 120, 4320, 855, 255, 15, kPlain, "", ""},
     ControlSpec{"Label9", Label, "$", 1320, 4320, 135, 255, 17, kPlain, "", ""},
-    ControlSpec{"Label8", Label, "", 1440, 4320, 855, 255, 16, kBorder | kCentred, "",
+    ControlSpec{"Label8", Label, "", 1440, 4320, 855, 255, 16, kBorder | kCentred | kCopyable, "",
                 "Total cost"},
 };
 

@@ -29,6 +29,7 @@ enum ControlStyle : unsigned {
   kClickable = 1u << 4,
   kNotePointer = 1u << 5,
   kSelected = 1u << 6,
+  kCopyable = 1u << 7,  // an output the user can select and copy
 };
 
 inline constexpr int kNoTabStop = -1;

@@ -2,47 +2,103 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
-#include <QString>
-#include <QWidget>
-
-#include "tests/window/support/message_box_recorder.h"
-#include "tests/window/support/modal_guard.h"
-#include "tests/window/support/qt_printers.h"
 #include "window/form1.h"
+#include "window/message_box.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace quarvel::testing {
 
-// A shown, active Form1 per test, driven like a user would: keys go to the
-// focused control, clicks to the centre of a control. Message boxes are
-// recorded, unexpected modal windows fail the test, and no window outlives it.
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+// A shown, active Form1 per test, driven as a user would. Message boxes are
+// recorded instead of shown; a modal window that appears all the same fails
+// the test and is closed, so nothing hangs. No window outlives the test.
 class Form1Test : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    setMessageBoxResponder([this](const MessageBoxRequest& box) { boxes_.push_back(box); });
+    modalGuard_.callOnTimeout([] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        ADD_FAILURE() << "unexpected modal window " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    modalGuard_.start(20);
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  }
+  void TearDown() override {
+    form_.reset();
+    setMessageBoxResponder({});
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      EXPECT_FALSE(window->isVisible()) << "left open: " << window->windowTitle().toStdString();
+    }
+  }
 
   template <class Control = QWidget>
   Control* control(const char* name) const {
-    auto* found = form_->findChild<Control*>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return form_->findChild<Control*>(QLatin1String(name));
   }
-  // The text a control shows: field, label, button or the price's edit field.
-  QString text(const char* name) const;
-  QString focusedName() const;
-  bool isDefault(const char* button) const;
-  bool expanded() const;
+  // Where a control's text is shown and typed: itself, or the price field's line edit.
+  QWidget* shown(const char* name) const {
+    auto* combo = qobject_cast<QComboBox*>(control(name));
+    return combo != nullptr ? combo->lineEdit() : control(name);
+  }
+  QString text(const char* name) const { return shown(name)->property("text").toString(); }
+  void set(const Texts& texts) const {
+    for (auto [name, text] : texts) {
+      shown(name)->setProperty("text", QString::fromUtf8(text));
+    }
+  }
+  static QString focused() { return qApp->focusWidget() ? qApp->focusWidget()->objectName() : ""; }
+  bool costShown() const { return form_->rect().contains(control("Label8")->geometry()); }
 
-  void type(const QString& keys);
-  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void click(const char* name);
-  // Types each text into the focused field and tabs on, from Text1.
-  void fillDimensions(const QString& length, const QString& width, const QString& depth);
+  // Each text to the control focused when it is typed; "\t" is Tab, "\r" Enter.
+  static void type(std::initializer_list<const char*> texts) {
+    for (const char* keys : texts) {
+      QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys));
+    }
+  }
+  void click(const char* name) const {
+    QTest::mouseClick(shown(name), Qt::LeftButton, {}, shown(name)->rect().center());
+  }
+  // Right-clicks a result box and picks Copy from its menu; false if Copy was disabled.
+  bool copyFrom(const char* box) const {
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {}, {});  // at the top left corner
+    QApplication::sendEvent(control(box), &rightClick);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* copy = menu != nullptr ? menu->actions().value(0) : nullptr;
+    if (copy == nullptr || copy->iconText() != "Copy") {
+      ADD_FAILURE() << "no Copy in the menu of " << box;
+      return false;
+    }
+    const bool enabled = copy->isEnabled();
+    copy->trigger();
+    menu->close();
+    return enabled;
+  }
+  // Every control's text, selection, check and default state, and the focus and size.
+  QStringList snapshot() const {
+    QStringList state{focused(), QString::number(form_->height())};
+    for (QWidget* c : form_->findChildren<QWidget*>()) {
+      state << c->objectName();
+      for (const char* shown : {"text", "checked", "default", "count", "selectedText"}) {
+        state.back() += ' ' + c->property(shown).toString();
+      }
+    }
+    return state;
+  }
 
-  MessageBoxRecorder messageBoxes_;
-  ModalGuard modalGuard_;
-  std::unique_ptr<Form1> form_;
+  std::vector<MessageBoxRequest> boxes_;
+  QTimer modalGuard_;
+  std::unique_ptr<Form1> form_ = std::make_unique<Form1>();
 };
 
 }  // namespace quarvel::testing

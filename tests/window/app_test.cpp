@@ -1,0 +1,56 @@
+#include <gmock/gmock.h>
+
+#include <QtTest>
+
+namespace {
+
+// The program started with the display variables of this environment removed and `settings` added.
+void start(QProcess& app, const QStringList& arguments, const QStringList& settings = {}) {
+  const QRegularExpression display("^(QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY)=");
+  QStringList environment = QProcess::systemEnvironment();
+  environment.removeIf([&](const QString& setting) { return display.match(setting).hasMatch(); });
+  app.setEnvironment(environment + settings);
+  app.start(QUARVEL_CALC_PATH, arguments);
+}
+
+TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightStatus) {
+  const char* noDisplay = "quarvel-calc: cannot open a window: no display available\n";
+  const QStringList offscreen{"QT_QPA_PLATFORM=offscreen"};  // a wrong answer would open a window
+  const struct {
+    QStringList arguments, settings;
+    int status;
+    const char *out, *err;  // regular expressions
+  } rows[] = {
+      {{"--version"}, {}, 0, "quarvel-calc 1\\.00\n", ""},
+      {{"-h"}, {}, 0, "Usage: quarvel-calc .*--help.*--version.*", ""},
+      {{"--colour"}, offscreen, 2, "", "quarvel-calc: [^\n]*'colour'[^\n]*--help[^\n]*\n"},
+      {{"12"}, offscreen, 2, "", "quarvel-calc: [^\n]*'12'[^\n]*--help[^\n]*\n"},
+      {{}, {}, 1, "", noDisplay},
+      {{}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"}, 1, "", noDisplay},  // no X server there
+  };
+  for (const auto& [arguments, settings, status, out, err] : rows) {
+    SCOPED_TRACE((arguments + settings).join(' ').toStdString());
+    QProcess app;
+    start(app, arguments, settings);
+    EXPECT_TRUE(app.waitForFinished(10000));
+    EXPECT_EQ(app.exitCode(), status);
+    EXPECT_THAT(app.readAllStandardOutput().toStdString(), testing::MatchesRegex(out));
+    EXPECT_THAT(app.readAllStandardError().toStdString(), testing::MatchesRegex(err));
+  }
+}
+
+// Windows and macOS set none of the display variables; naming the platform does the same here.
+TEST(QuarvelCalc, NoDisplayVariablesButPlatformNamed_Run_StartsInsteadOfRefusing) {
+  QProcess app;
+  start(app, {"-platform", "offscreen"});
+  ASSERT_TRUE(app.waitForStarted());
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(app.processId()));
+    return !maps.open(QIODevice::ReadOnly) || maps.readAll().contains("libqoffscreen");
+  }));
+  EXPECT_EQ(app.state(), QProcess::Running) << app.readAllStandardError().toStdString();
+  app.kill();
+  app.waitForFinished();
+}
+
+}  // namespace

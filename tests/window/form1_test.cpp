@@ -1,0 +1,185 @@
+#include "tests/window/support/form1_fixture.h"
+
+namespace quarvel::testing {
+namespace {
+
+// Clicks into a field are covered where the price is clicked and typed over.
+TEST_F(Form1Test, FilledBeforeFirstShow_ShownThenTabbed_FocusedFieldsHaveWholeTextSelected) {
+  form_ = std::make_unique<Form1>();
+  set({{"Text1", "12.5"}, {"Text2", "12.5"}, {"Text3", "12.5"}});
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  QStringList visited{focused()};
+  EXPECT_EQ(control<QLineEdit>("Text1")->selectedText(), "12.5");
+  for (int i = 0; i < 16; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), i < 8 ? Qt::Key_Tab : Qt::Key_Backtab);
+    visited << focused();
+    if (auto* edit = qobject_cast<QLineEdit*>(shown(qPrintable(visited.back())))) {
+      EXPECT_EQ(edit->selectedText(), edit->text()) << visited.join(' ').toStdString();
+    }
+  }
+  EXPECT_EQ(visited.join(' '),
+            "Text1 Text2 Text3 Command1 Command2 Combo1 Command3 Option1 "
+            "Text1 Option1 Command3 Combo1 Command2 Command1 Text3 Text2 Text1");
+}
+
+TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDefault) {
+  type({"10", "\t", "10", "\t", "0.5", "\r"});
+  EXPECT_EQ(text("Label1"), "1.85");
+  type({"\t", "\t", "\r", "\t", "65.5", "\r"});  // "Cost", then a typed price
+  EXPECT_TRUE(costShown());
+  EXPECT_EQ(text("Label8"), "121.175");
+  EXPECT_EQ(control<QComboBox>("Combo1")->count(), 25);
+  set({{"Text1", "20"}});
+  control("Command1")->setFocus();  // focused, while Command3 stays the default
+  type({"\r"});
+  EXPECT_EQ(text("Label1"), "3.7");
+  EXPECT_TRUE(control<QPushButton>("Command3")->isDefault());
+  type({"\t", "\r", "\x1b"});  // "Cost" a second time, Esc
+  EXPECT_FALSE(costShown());
+  EXPECT_TRUE(control<QPushButton>("Command1")->isDefault());
+  EXPECT_FALSE(control<QPushButton>("Command3")->isDefault());
+  EXPECT_TRUE(form_->isVisible());
+}
+
+TEST_F(Form1Test, VolumeShown_AccessKeyAndEnterAtOnce_RelabelAndComputeInTheNewUnit) {
+  type({"10", "\t", "10", "\t", "0.5", "\r"});
+  for (auto [key, option, unit, volume] :
+       {std::tuple{Qt::Key_I, "Option2", "Inches", "0"}, {Qt::Key_F, "Option1", "Feet", "1.85"}}) {
+    // Both keys queued before either is handled, as a macro or a fast typist sends them.
+    QWindow* window = form_->windowHandle();
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::AltModifier));
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(text("Label1"), volume);
+    EXPECT_EQ(focused(), option);
+    for (auto [label, field, dimension] : {std::tuple{"Label3", "Text1", "Length"},
+                                           {"Label4", "Text2", "Width"},
+                                           {"Label5", "Text3", "Depth"}}) {
+      EXPECT_EQ(text(label), QStringLiteral("%1 in %2").arg(dimension, unit));
+      EXPECT_EQ(control(field)->accessibleName(), text(label));
+    }
+  }
+}
+
+TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChangesNothing) {
+  const char* kMismatch = "Error 13: Type mismatch";
+  const char* kOverflow = "Error 6: Overflow";
+  const struct {
+    Texts entries;
+    const char* focus;   // Enter on Command1 clicks it, in the price the default Command3
+    const char* report;  // none: no result and no box
+  } rows[] = {
+      {{{"Text1", "7 ft"}}, "Command1", kMismatch},
+      {{{"Text1", "x"}, {"Text2", "1E999"}}, "Command1", kOverflow},  // width before length
+      {{{"Text1", "1E999"}, {"Text3", "x"}}, "Command1", kOverflow},  // length before depth
+      {{{"Text1", "1E200"}, {"Text2", "1E200"}, {"Text3", "x"}}, "Command1", kOverflow},  // area
+      {{{"Text2", ""}, {"Text3", "x"}}, "Command1", nullptr},
+      {{{"Combo1", "seventy"}}, "Combo1", kMismatch},
+      {{{"Combo1", "1E999"}, {"Label1", "x"}}, "Combo1", kOverflow},  // price before volume
+      {{{"Combo1", "x"}, {"Label1", ""}}, "Combo1", nullptr},
+  };
+  type({"10", "\t", "10", "\t", "0.5", "\r"});
+  click("Command2");
+  click("Command3");
+  EXPECT_EQ(text("Label8"), "129.5");
+  for (const auto& [entries, focus, report] : rows) {
+    SCOPED_TRACE(entries[0].second);
+    set({{"Text1", "10"}, {"Text2", "10"}, {"Text3", "0.5"}, {"Combo1", "70"}, {"Label1", "1.85"}});
+    set(entries);
+    control(focus)->setFocus();
+    const QStringList before = snapshot();
+    const std::size_t boxes = boxes_.size();
+    type({"\r"});
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_EQ(boxes_.size(), boxes + (report != nullptr ? 1 : 0));
+    if (report != nullptr) {
+      EXPECT_EQ(boxes_.back().title + ": " + boxes_.back().text, QString("quarvel: ") + report);
+    }
+  }
+}
+
+// Registered once more under comma-decimal settings, where "," and "." swap roles.
+TEST_F(Form1Test, TypicalRequest_ResultSelectedOrCopiedByMouse_GivesTextAsShownAndKeepsFocus) {
+  const bool comma = QLocale::system().decimalPoint() == ",";
+  ASSERT_EQ(comma, qEnvironmentVariable("LC_ALL").startsWith("de_DE"));
+  const QString volume = comma ? "1,85" : "1.85";
+  type({"10", "\t", "10", "\t", comma ? "0,5" : "0.5", "\r"});
+  auto* box = control<QLabel>("Label1");
+  const QPoint left(1, box->height() / 2), right(box->width() - 2, box->height() / 2);
+  QTest::mousePress(box, Qt::LeftButton, {}, left);
+  QTest::mouseMove(box, right);
+  QTest::mouseRelease(box, Qt::LeftButton, {}, right);
+  EXPECT_EQ(box->selectedText(), volume);
+  EXPECT_FALSE(copyFrom("Label8"));
+  EXPECT_TRUE(copyFrom("Label1"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), volume);
+  EXPECT_EQ(focused(), "Text3");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::StaticText);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), volume);
+  click("Command2");
+  click("Combo1");
+  type({comma ? "1.000,5" : "1,000.5", "\r"});
+  EXPECT_EQ(text("Label8"), comma ? "1850,925" : "1850.925");
+}
+
+TEST_F(Form1Test, Expanded_NoticeClicked_OpensTheWarrantyBoxAndChangesNothing) {
+  click("Command2");
+  const QStringList before = snapshot();
+  click("Label10");
+  EXPECT_EQ(snapshot(), before);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_TRUE(boxes_[0].text.startsWith("These programs and their documentation are offered"));
+  const auto box = buildMessageBox(form_.get(), boxes_[0]);
+  EXPECT_EQ(box->windowTitle(), "quarvel");
+  EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+  ASSERT_EQ(box->buttons().size(), 1);
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+  EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+// The toolkit's own size hints tell whether a text is cut, not the window's choice of font.
+TEST_F(Form1Test, LongestResults_EitherUnit_EveryTextFitsItsControl) {
+  set({{"Label1", "99999.99"}, {"Label8", "99999.99"}});
+  for (const char* option : {"Option2", "Option1"}) {
+    control<QRadioButton>(option)->click();
+    for (QWidget* c : form_->findChildren<QWidget*>()) {
+      auto* label = qobject_cast<QLabel*>(c);
+      const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
+      const QSize needed =
+          label && label->wordWrap()             ? QSize(0, label->heightForWidth(c->width()))
+          : label || qobject_cast<QLineEdit*>(c) ? c->minimumSizeHint()
+          : qobject_cast<QRadioButton*>(c)
+              ? QSize(c->sizeHint().width(), std::max(indicator, c->fontMetrics().height()))
+              : QSize();
+      EXPECT_TRUE(needed.width() <= c->width() && needed.height() <= c->height())
+          << option << " " << c->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(Form1Test, Shown_Closed_EndsTheEventLoopWithStatusZero) {
+  QTimer::singleShot(0, form_.get(), &QWidget::close);
+  const QObject test;  // ends, with the test, a timer for a loop that closing failed to end
+  QTimer::singleShot(10000, &test, [] { QApplication::exit(2); });
+  EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST_F(Form1Test, DoRound_NearestMode_PassesValueAndStepThroughToTheCore) {
+  double value = 12;
+  EXPECT_EQ(form_->doRound(value, 5, "NE"), 10);
+  EXPECT_EQ(value, 14.5);
+}
+
+}  // namespace
+}  // namespace quarvel::testing
+
+// Window tests run headless unless the caller chose a platform.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
