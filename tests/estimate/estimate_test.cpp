@@ -105,12 +105,13 @@ TEST(ToText, InfinityOrNaN_IsNeverShown) {
 }
 
 TEST(RoundHalfEven, TwoPlaces_DecidesTiesOnTheScaledDouble) {
-  // 12.5, 37.5, 267.5 and 13.5 are exact ties; 1.005 × 100 lies below 100.5.
+  // 12.5, 37.5, 267.5 and 13.5 are exact ties; 1.005 × 100 lies below 100.5;
+  // 0.235 × 100 is 23.5 but 0.235 / 0.01 is not, and 35 × 0.01 is not 0.35.
   using Rounds = std::pair<double, double>;
   for (const auto& [x, expected] :
        {Rounds(0.125, 0.12), Rounds(0.375, 0.38), Rounds(2.675, 2.68), Rounds(0.135, 0.14),
         Rounds(1.005, 1), Rounds(-0.125, -0.12), Rounds(-2.675, -2.68), Rounds(0.015, 0.02),
-        Rounds(50.0 / 27, 1.85), Rounds(kMax, kMax)}) {
+        Rounds(0.235, 0.24), Rounds(0.35, 0.35), Rounds(kMax, kMax)}) {
     EXPECT_EQ(roundHalfEven(x, 2), expected) << x;
   }
 }
