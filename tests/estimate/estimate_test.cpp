@@ -125,7 +125,8 @@ TEST(VolumeEstimate, Dimensions_GiveCubicYardsToHundredthsOrTheFirstFailureInRea
        {Volume(u"10", u"10", u"0.5", kFeet, u"1.85"),
         Volume(u"120", u"144", u"4", kInches, u"1.48"),
         Volume(u"12", u"12", u"12", kInches, u"0.04"), Volume(u"12", u"12", u"12", kFeet, u"64"),
-        Volume(u"1", u"1", u"-27", kFeet, u"-1"), Volume(u"1", u"1", u"-0.1", kFeet, u"0"),
+        Volume(u"1", u"1", u"-27", kFeet, u"-1"),
+        Volume(u"1", u"1", u"-0.1", kFeet, u"0"),   // -0.0037 rounds to -0, shown as 0
         Volume(u"1", u"1", u"0.135", kFeet, u"0"),  // 0.5 hundredths: a tie, to even
         // An empty text is tested before any is read, in the order length, width, depth.
         Volume(u"", u"x", u"x", kFeet, kNoResult), Volume(u"1", u"", u"x", kInches, kNoResult),
@@ -175,7 +176,7 @@ TEST(DoRound, EachMode_GivesItsMultipleOrFailureAndLeavesItsValueInTheCallersVar
         Call(u"UP", 2147483647.5, 5, kOverflow, 2147483647.5),
         Call(u"UP", 5, -2147483648.6, kOverflow, 5),
         Call(u"UP", -2147483648, -1, kOverflow, -2147483648),
-        // NE leaves value + step / 2 behind, even when a later step fails.
+        // NE leaves value + step / 2 behind, also when a later step fails.
         Call(u"NE", 12, 5, 10.0, 14.5), Call(u"NE", 12.5, 5, 15.0, 15),
         Call(u"NE", -12.5, 5, -10.0, -10), Call(u"NE", 12.5, -5, 10.0, 10),
         Call(u"NE", 7.25, 0.5, 7.5, 7.5), Call(u"NE", 12, 0, kByZero, 12),
