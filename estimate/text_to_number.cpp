@@ -133,9 +133,9 @@ bool beyondLargest(std::string_view plain) {
 
 double toNumber(std::u16string_view text, const Separators& separators) {
   text = withoutBlanks(text);
-  // Room for the plain text: on the stack for what people type, on the heap
-  // for longer texts.
-  std::array<char, 64> small;
+  // Room for the plain text: on the stack for what people type or paste, on
+  // the heap for longer texts.
+  std::array<char, 128> small;
   std::string large;
   char* plain = small.data();
   if (text.size() > small.size()) {
