@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Launch benchmark: milliseconds from process start to the first pixels of
-the window, and resident memory once shown, of quarvel-calc against a bare Qt
-Widgets dialog and the same dialog with one line of text (which adds what any
-window with text pays: the font database and a first font), under Xvfb with
-openbox. Runs are interleaved after one unmeasured warm-up run of each, so
-that drifting machine load falls on all alike.
+"""Launch benchmark: first paint and memory of quarvel-calc against an empty
+Qt dialog and one with a line of text, under Xvfb with openbox; runs are
+interleaved after one unmeasured warm-up run of each.
 
 Usage: launch.py [BUILD_DIR [RUNS]]    (defaults: build/bench 20)
 """
