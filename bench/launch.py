@@ -1,105 +1,80 @@
 #!/usr/bin/env python3
-"""Launch benchmark: time from process start until the first window is
-mapped and exposed, and until its first pixels are painted, and resident
-memory once shown, for quarvel-calc against a bare Qt Widgets dialog (the
-toolkit's floor), under Xvfb with openbox.
+"""Launch benchmark: first paint and memory of quarvel-calc against an empty
+Qt dialog and one with a line of text, under Xvfb with openbox; runs are
+interleaved after one unmeasured warm-up run of each.
 
-A second floor, the same dialog with one line of text, shows what any window
-with text pays on top (the font database and a first font), so that the
-program's own start-up work can be told apart from it.
-
-Runs are interleaved (floor, text floor, program, floor, ...) after one
-unmeasured warm-up run of each, so that drifting machine load falls on all
-alike.
-
-Usage: launch.py [--build DIR] [--runs N] [--settle-ms N] [--app PATH]
+Usage: launch.py [BUILD_DIR [RUNS]]    (defaults: build/bench 20)
 """
-import argparse
 import os
 import re
+import shlex
+import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
-
-LIMIT = 1.05
-FIELDS = ("exposed_ms", "painted_ms", "rss_kb")
+import time
 
 
-def start_display(env):
-    """Starts Xvfb on a free display and openbox on it; returns the processes."""
+def start_display(env, runtime_dir):
+    """Starts Xvfb and openbox, and waits until openbox manages the screen."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as display_number:
-        number = display_number.readline().strip()
-    if not number:
-        sys.exit("launch.py: Xvfb did not start")
-    env["DISPLAY"] = ":" + number
+        env["DISPLAY"] = ":" + display_number.readline().strip()
+    ready = os.path.join(runtime_dir, "window-manager-ready")
     window_manager = subprocess.Popen(
-        ["openbox", "--sm-disable"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        ["openbox", "--sm-disable", "--startup", "touch " + shlex.quote(ready)], env=env,
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 30
+    while not os.path.exists(ready):
+        if time.monotonic() > deadline or window_manager.poll() is not None:
+            sys.exit("launch.py: openbox did not start")
+        time.sleep(0.05)
     return [window_manager, xvfb]
 
 
-def measure(waiter, command, settle_ms, env):
-    result = subprocess.run([waiter, "--settle-ms", str(settle_ms), "--", *command], env=env,
-                            capture_output=True, text=True, timeout=60)
-    found = dict(re.findall(r"(\w+)=([\d.]+)", result.stdout))
-    if result.returncode != 0 or not all(field in found for field in FIELDS):
-        sys.exit(f"launch.py: {command[0]}: {result.stderr.strip() or result.stdout.strip()}")
-    return {field: float(found[field]) for field in FIELDS}
-
-
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", default="build/bench-rel", help="build directory")
-    parser.add_argument("--runs", type=int, default=20, help="measured runs of each program")
-    parser.add_argument("--settle-ms", type=int, default=100,
-                        help="wait after the first paint before reading VmRSS")
-    parser.add_argument("--app", help="program to measure (default: BUILD/app/quarvel-calc)")
-    args = parser.parse_args()
-    floor = os.path.join(args.build, "bench", "empty_dialog")
-    programs = {
-        "empty_dialog": [floor],
-        "text_dialog": [floor, "--text"],
-        "quarvel-calc": [args.app or os.path.join(args.build, "app", "quarvel-calc")],
-    }
-    waiter = os.path.join(args.build, "bench", "launch_waiter")
-
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    waiter = os.path.join(build, "bench", "launch_waiter")
+    dialog = os.path.join(build, "bench", "empty_dialog")
+    programs = {"empty_dialog": [dialog], "text_dialog": [dialog, "--text"],
+                "quarvel-calc": [os.path.join(build, "app", "quarvel-calc")]}
+    samples = {name: [] for name in programs}
     runtime_dir = tempfile.mkdtemp(prefix="quarvel-launch-")
     env = {key: value for key, value in os.environ.items() if not key.startswith("QT_")}
     env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
-    servers = start_display(env)
+    servers = []
     try:
-        subprocess.run([waiter, "--wait-wm"], env=env, check=True, timeout=60)
-        samples = {name: [] for name in programs}
-        for run in range(args.runs + 1):
+        servers = start_display(env, runtime_dir)
+        for run in range(runs + 1):
             for name, command in programs.items():
-                sample = measure(waiter, command, args.settle_ms, env)
+                result = subprocess.run([waiter, *command], env=env, capture_output=True,
+                                        text=True, timeout=60)
+                found = re.findall(r"=([\d.]+)", result.stdout)
+                if result.returncode != 0 or len(found) != 2:
+                    sys.exit(f"launch.py: {name}: {result.stderr.strip()}")
                 if run > 0:
-                    samples[name].append(sample)
+                    samples[name].append([float(value) for value in found])
     finally:
         for server in servers:
             server.terminate()
             server.wait()
-        os.rmdir(runtime_dir)
+        # A session bus started by the programs leaves its own folder in here.
+        shutil.rmtree(runtime_dir)
 
-    medians = {name: {field: statistics.median(s[field] for s in runs) for field in FIELDS}
-               for name, runs in samples.items()}
-    print(f"{args.runs} interleaved runs each, medians")
-    print(f"{'program':<14}{'exposed ms':>12}{'painted ms':>12}{'VmRSS kB':>12}")
-    for name, median in medians.items():
-        print(f"{name:<14}{median['exposed_ms']:>12.1f}{median['painted_ms']:>12.1f}"
-              f"{median['rss_kb']:>12.0f}")
+    print(f"{runs} interleaved runs each, medians; ratios of quarvel-calc to each")
+    print(f"{'program':<14}{'painted ms':>12}{'VmRSS kB':>12}{'painted':>10}{'VmRSS':>8}")
+    medians = {name: [statistics.median(column) for column in zip(*rows)]
+               for name, rows in samples.items()}
     app = medians["quarvel-calc"]
-    for base in ("empty_dialog", "text_dialog"):
-        for label, field in (("launch to first paint", "painted_ms"), ("memory", "rss_kb")):
-            ratio = app[field] / medians[base][field]
-            verdict = f"(goal <= {LIMIT}): {'met' if ratio <= LIMIT else 'MISSED'}"
-            print(f"{label} ratio to {base}: {ratio:.3f} "
-                  f"{verdict if base == 'empty_dialog' else '(for comparison)'}")
+    for name, (painted, rss) in medians.items():
+        print(f"{name:<14}{painted:>12.1f}{rss:>12.0f}"
+              f"{app[0] / painted:>10.2f}{app[1] / rss:>8.2f}")
 
 
 if __name__ == "__main__":
