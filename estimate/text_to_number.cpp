@@ -1,21 +1,17 @@
 #include "estimate/text_to_number.h"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstdint>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include <fast_float/fast_float.h>
 
 #include "estimate/failure.h"
 
 namespace estimate {
 namespace {
-
-// Exponents are read with saturation when a number is out of range: no text
-// can hold enough digits for the cap to change which end it is out at.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000;
 
 constexpr bool isDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
@@ -53,12 +49,11 @@ std::size_t groupBeforeDigit(std::u16string_view rest, std::u16string_view group
   return size != 0 && size < rest.size() && isDigit(rest[size]) ? size : 0;
 }
 
-// Writes the user's number to `out` as the plain ASCII text std::from_chars
-// reads and gives the end written, never more chars than `text` has units.
-// The decimal separator becomes '.'; group separators (only between digits
-// before the decimal separator) and a '+' before the digits are dropped; any
-// character but digits, signs and the exponent letter, written 'e', is
-// rejected. The grammar of digits, point and exponent is left to from_chars.
+// Writes the user's number to `out` as the plain ASCII text from_chars reads and gives the end
+// written, never more chars than `text` has units. The decimal separator becomes '.'; group
+// separators (only between digits before the decimal separator) and a '+' before the digits are
+// dropped; any character but digits, signs and the exponent letter, written 'e', is rejected. The
+// grammar of digits, point and exponent is left to from_chars.
 char* writePlainNumber(std::u16string_view text, const Separators& separators, char* out) {
   const std::u16string_view decimal =
       separators.decimal.empty() ? std::u16string_view(u".") : separators.decimal;
@@ -104,31 +99,6 @@ char* writePlainNumber(std::u16string_view text, const Separators& separators, c
   return out;
 }
 
-// For a plain number that from_chars found beyond the double range: whether
-// its leading digit lies above 10^0, so that it is too large, not too small.
-bool beyondLargest(std::string_view plain) {
-  const std::size_t exponentAt = std::min(plain.find('e'), plain.size());
-  const std::string_view digits = plain.substr(0, exponentAt);
-  const std::size_t first = digits.find_first_not_of("-0.");
-  const std::size_t point = std::min(digits.find('.'), digits.size());
-  // The power of ten of the leading digit, from the digits alone.
-  std::int64_t leading = 0;
-  if (first != std::string_view::npos) {
-    leading = first < point ? static_cast<std::int64_t>(point - first) - 1
-                            : -static_cast<std::int64_t>(first - point);
-  }
-  std::string_view exponent = plain.substr(std::min(exponentAt + 1, plain.size()));
-  const bool negative = exponent.starts_with('-');
-  if (negative || exponent.starts_with('+')) {
-    exponent.remove_prefix(1);
-  }
-  std::int64_t magnitude = 0;
-  for (const char c : exponent) {
-    magnitude = std::min(magnitude * 10 + (c - '0'), kExponentCap);
-  }
-  return leading + (negative ? -magnitude : magnitude) > 0;
-}
-
 }  // namespace
 
 double toNumber(std::u16string_view text, const Separators& separators) {
@@ -143,19 +113,19 @@ double toNumber(std::u16string_view text, const Separators& separators) {
     plain = large.data();
   }
   const char* const end = writePlainNumber(text, separators, plain);
+  // fast_float rather than std::from_chars, which libc++ before LLVM 20 (and
+  // so Apple's) lacks for doubles. It reports no range errors: beyond the
+  // largest double it gives an infinity, below the smallest a zero of the
+  // text's sign, which is already the answer.
   double value = 0;
-  const auto [parsed, error] = std::from_chars(plain, end, value);
-  if (parsed != end || (error != std::errc() && error != std::errc::result_out_of_range)) {
+  const auto [parsed, error] = fast_float::from_chars(plain, end, value);
+  if (parsed != end || error != std::errc()) {
     notANumber();
   }
-  if (error == std::errc()) {
-    return value;
-  }
-  // Reported for both ends of the range, with `value` untouched.
-  if (beyondLargest(std::string_view(plain, end))) {
+  if (std::isinf(value)) {
     throw Failure(FailureKind::Overflow);
   }
-  return *plain == '-' ? -0.0 : 0.0;
+  return value;
 }
 
 }  // namespace estimate
