@@ -8,6 +8,4 @@ inline constexpr char kApplicationName[] = "quarvel";
 // Matches the installed desktop entry, so docks show the program's icon.
 inline constexpr char kDesktopFileName[] = "com.quarvel.Calc";
 
-inline constexpr char kWindowCaption[] = "Quarvel Calc";
-
 }  // namespace quarvel

@@ -1,32 +1,23 @@
 #include "window/form1.h"
 
 #include <optional>
+#include <vector>
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include "estimate/pour_estimate.h"
 #include "estimate/step_rounding.h"
 #include "window/app_icons.h"
 #include "window/application_identity.h"
-#include "window/clickable_label.h"
-#include "window/control_factory.h"
 #include "window/failure_report.h"
 #include "window/form1_texts.h"
-#include "window/layout_table.h"
+#include "window/layout_scale.h"
 #include "window/locale_separators.h"
 #include "window/message_box.h"
-#include "window/result_label.h"
 #include "window/select_on_focus.h"
 #include "window/text_views.h"
-#include "window/window_font.h"
 #include "window/window_metrics.h"
 
 namespace quarvel {
@@ -36,7 +27,11 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                          Qt::WindowCloseButtonHint;
 
-constexpr const char* kCommandButtons[] = {"Command1", "Command2", "Command3"};
+// What the boxes must hold at the user's font: a long result, a typed
+// dimension, the longest price of the list.
+constexpr char kTypicalResult[] = "9999999.99";
+constexpr char kTypicalEntry[] = "9999.99";
+constexpr char kLongestPrice[] = "100";
 
 bool isEnter(const QKeyEvent& event) {
   return (event.key() == Qt::Key_Return && event.modifiers() == Qt::NoModifier) ||
@@ -47,32 +42,30 @@ bool isEnter(const QKeyEvent& event) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QDialog(parent, kWindowFlags) {
-  setWindowTitle(QString::fromLatin1(kWindowCaption));
+  ui.setupUi(this);
   setWindowIcon(trefoilIcon());
-  setFont(fittingFont(font(), layoutCaptionBoxes(*style())));
-  setOuterSizeTwips(*this, kClientWidth + kFrameWidth, ExpandedHeight);
-  createControls(*this);
+  // A typed price is used as typed: never completed from the list.
+  ui.Combo1->setCompleter(nullptr);
+  scale_ = layoutScaleForFont();
+  scaleLayout(*this, scale_);
+  setFixedSize(size());
 
   auto* selectOnFocus = new SelectOnFocus(this);
-  for (const char* field : {"Text1", "Text2", "Text3"}) {
-    selectOnFocus->attach(control<QLineEdit>(field));
+  for (QLineEdit* field : {ui.Text1, ui.Text2, ui.Text3}) {
+    selectOnFocus->attach(field);
   }
-  selectOnFocus->attach(control<QComboBox>("Combo1"));
+  selectOnFocus->attach(ui.Combo1);
 
-  connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
-  connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
-  connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, &Form1::Command3_Click);
-  connect(control<QRadioButton>("Option1"), &QRadioButton::clicked, this, &Form1::Option1_Click);
-  connect(control<QRadioButton>("Option2"), &QRadioButton::clicked, this, &Form1::Option2_Click);
-  connect(control<ClickableLabel>("Label10"), &ClickableLabel::clicked, this,
-          &Form1::Label10_Click);
+  connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+  connect(ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+  connect(ui.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+  connect(ui.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+  connect(ui.Label10, &NoticeLabel::clicked, this, &Form1::Label10_Click);
 
-  for (const FieldCaption& pair : kFieldCaptions) {
-    control<QLabel>(pair.caption)->setBuddy(control<QWidget>(pair.field));
-  }
   showUnit(estimate::LengthUnit::Feet);
   Form_Load();
-  control<QLineEdit>("Text1")->setFocus();
+  ui.Text1->setFocus();
 }
 
 double Form1::doRound(double& value, const double& RStep, const QString& Mode) {
@@ -83,18 +76,15 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   if (isEnter(*event)) {
     // A focused command button takes Enter itself; elsewhere the default button does.
     auto* button = qobject_cast<QPushButton*>(focusWidget());
-    for (const char* name : kCommandButtons) {
-      if (button == nullptr && control<QPushButton>(name)->isDefault()) {
-        button = control<QPushButton>(name);
+    for (QPushButton* command : {ui.Command1, ui.Command2, ui.Command3}) {
+      if (button == nullptr && command->isDefault()) {
+        button = command;
       }
     }
     if (button != nullptr) {
       button->click();
     }
     return;
-  }
-  if (event->key() == Qt::Key_Escape) {
-    return;  // no cancel button: Esc must not hide the window
   }
   QDialog::keyPressEvent(event);
 }
@@ -104,77 +94,105 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Form1::Form_Load() {
-  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-  move(centredTopLeft(screen, outerWidthTwips(*this), outerHeightTwips(*this)));
-  setOuterSizeTwips(*this, outerWidthTwips(*this), CollapsedHeight);
-  makeDefault("Command1");
+// Every caption in both units, the notice, and what the fields and result
+// boxes typically hold, measured in the fonts the controls have now.
+double Form1::layoutScaleForFont() const {
+  std::vector<BoxedText> texts;
+  for (QLabel* label :
+       std::initializer_list<QLabel*>{ui.Label6, ui.Label2, ui.Label10, ui.Label7, ui.Label9}) {
+    texts.push_back({label, label->text()});
+  }
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+           ui.Option1, ui.Option2, ui.Command1, ui.Command2, ui.Command3}) {
+    texts.push_back({button, button->text()});
+  }
+  for (const auto unit : {estimate::LengthUnit::Feet, estimate::LengthUnit::Inches}) {
+    const DimensionCaptions captions = captionsFor(unit);
+    texts.push_back({ui.Label3, QString::fromLatin1(captions.length)});
+    texts.push_back({ui.Label4, QString::fromLatin1(captions.width)});
+    texts.push_back({ui.Label5, QString::fromLatin1(captions.depth)});
+  }
+  for (QWidget* result : {ui.Label1, ui.Label8}) {
+    texts.push_back({result, QString::fromLatin1(kTypicalResult)});
+  }
+  for (QWidget* field : {ui.Text1, ui.Text2, ui.Text3}) {
+    texts.push_back({field, QString::fromLatin1(kTypicalEntry)});
+  }
+  texts.push_back({ui.Combo1, QString::fromLatin1(kLongestPrice)});
+  return layoutScale(texts);
+}
 
-  auto* combo = control<QComboBox>("Combo1");
-  const QString designed = combo->currentText();
+void Form1::Form_Load() {
+  move(centredTopLeft(screen()->geometry(), outerWidthTwips(*this), outerHeightTwips(*this)));
+  setOuterHeightTwips(*this, CollapsedHeight, scale_);
+  makeDefault(ui.Command1);
+
+  const QString designed = ui.Combo1->currentText();
   for (const char* price : kPrices) {
-    combo->addItem(QString::fromLatin1(price));
+    ui.Combo1->addItem(QString::fromLatin1(price));
   }
   // Appending to an empty list selects its first entry; the shown text stays as designed.
-  combo->setCurrentIndex(-1);
-  combo->setEditText(designed);
+  ui.Combo1->setCurrentIndex(-1);
+  ui.Combo1->setEditText(designed);
 }
 
 void Form1::Command1_Click() {
   reportingFailures(this, [this] {
-    const QString length = control<QLineEdit>("Text1")->text();
-    const QString width = control<QLineEdit>("Text2")->text();
-    const QString depth = control<QLineEdit>("Text3")->text();
+    const QString length = ui.Text1->text();
+    const QString width = ui.Text2->text();
+    const QString depth = ui.Text3->text();
     std::optional<estimate::LengthUnit> unit;
-    if (control<QRadioButton>("Option2")->isChecked()) {
+    if (ui.Option2->isChecked()) {
       unit = estimate::LengthUnit::Inches;
-    } else if (control<QRadioButton>("Option1")->isChecked()) {
+    } else if (ui.Option1->isChecked()) {
       unit = estimate::LengthUnit::Feet;
     }
     const auto volume = estimate::VolumeEstimate(utf16View(length), utf16View(width),
                                                  utf16View(depth), unit, systemSeparators());
     if (volume) {
-      showResult(*control<QLabel>("Label1"), toQString(*volume));
+      ui.Label1->setResult(toQString(*volume));
     }
   });
 }
 
 void Form1::Command2_Click() {
-  if (outerHeightTwips(*this) == CollapsedHeight) {
-    setOuterSizeTwips(*this, outerWidthTwips(*this), ExpandedHeight);
-    makeDefault("Command3");
+  // Compared in designed twips, so that a larger font or screen scale does
+  // not turn the toggle into "always collapse".
+  if (outerHeightTwips(*this, scale_) == CollapsedHeight) {
+    setOuterHeightTwips(*this, ExpandedHeight, scale_);
+    makeDefault(ui.Command3);
   } else {
-    setOuterSizeTwips(*this, outerWidthTwips(*this), CollapsedHeight);
-    makeDefault("Command1");
+    setOuterHeightTwips(*this, CollapsedHeight, scale_);
+    makeDefault(ui.Command1);
   }
 }
 
 void Form1::Command3_Click() {
   reportingFailures(this, [this] {
     // No volume shown yet gives no result: the price is not even read as a number.
-    const QString volume = control<QLabel>("Label1")->text();
-    const QString price = control<QComboBox>("Combo1")->currentText();
+    const QString volume = ui.Label1->result();
+    const QString price = ui.Combo1->currentText();
     const auto cost =
         estimate::CostEstimate(utf16View(price), utf16View(volume), systemSeparators());
     if (cost) {
-      showResult(*control<QLabel>("Label8"), toQString(*cost));
+      ui.Label8->setResult(toQString(*cost));
     }
   });
 }
 
 void Form1::Option1_Click() {
-  if (!control<QRadioButton>("Option1")->isChecked()) {
+  if (!ui.Option1->isChecked()) {
     return;
   }
-  control<QRadioButton>("Option2")->setChecked(false);
+  ui.Option2->setChecked(false);
   showUnit(estimate::LengthUnit::Feet);
 }
 
 void Form1::Option2_Click() {
-  if (!control<QRadioButton>("Option2")->isChecked()) {
+  if (!ui.Option2->isChecked()) {
     return;
   }
-  control<QRadioButton>("Option1")->setChecked(false);
+  ui.Option1->setChecked(false);
   showUnit(estimate::LengthUnit::Inches);
 }
 
@@ -186,29 +204,20 @@ void Form1::Label10_Click() {
 
 void Form1::showUnit(estimate::LengthUnit unit) {
   const DimensionCaptions captions = captionsFor(unit);
-  control<QLabel>("Label3")->setText(QString::fromLatin1(captions.length));
-  control<QLabel>("Label4")->setText(QString::fromLatin1(captions.width));
-  control<QLabel>("Label5")->setText(QString::fromLatin1(captions.depth));
+  ui.Label3->setText(QString::fromLatin1(captions.length));
+  ui.Label4->setText(QString::fromLatin1(captions.width));
+  ui.Label5->setText(QString::fromLatin1(captions.depth));
   // Screen readers take a field's name from here, or on some platforms from its buddy label.
-  for (const FieldCaption& pair : kFieldCaptions) {
-    control<QWidget>(pair.field)->setAccessibleName(control<QLabel>(pair.caption)->text());
+  for (QLabel* caption : {ui.Label3, ui.Label4, ui.Label5, ui.Label2}) {
+    caption->buddy()->setAccessibleName(caption->text());
   }
 }
 
-void Form1::makeDefault(const char* button) {
-  for (const char* name : kCommandButtons) {
-    control<QPushButton>(name)->setDefault(false);
+void Form1::makeDefault(QPushButton* button) {
+  for (QPushButton* command : {ui.Command1, ui.Command2, ui.Command3}) {
+    command->setDefault(false);
   }
-  control<QPushButton>(button)->setDefault(true);
-}
-
-template <class Control>
-Control* Form1::control(const char* name) const {
-  auto* found = findChild<Control*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-  if (found == nullptr) {
-    qFatal("Form1 has no control %s", name);
-  }
-  return found;
+  button->setDefault(true);
 }
 
 }  // namespace quarvel

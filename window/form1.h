@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "ui_form1.h"
+
 namespace estimate {
 enum class LengthUnit;
 }
@@ -24,6 +26,9 @@ class Form1 : public QDialog {
   // (which also leaves value + RStep / 2 in `value`). Failures are thrown.
   double doRound(double& value, const double& RStep, const QString& Mode);
 
+  // No cancel key of any platform closes the window: there is nothing to cancel.
+  void reject() override {}
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -37,11 +42,13 @@ class Form1 : public QDialog {
   void Option2_Click();
   void Label10_Click();
 
+  double layoutScaleForFont() const;
   void showUnit(estimate::LengthUnit unit);
-  void makeDefault(const char* button);
+  void makeDefault(QPushButton* button);
 
-  template <class Control>
-  Control* control(const char* name) const;
+  Ui::Form1 ui;
+  // How much larger than designed the layout is, so that the user's font fits.
+  double scale_ = 1;
 };
 
 }  // namespace quarvel

@@ -29,13 +29,4 @@ inline constexpr char kWarrantyText[] =
     "IS, and changes may be made to it at any time without incurring any obligations to former "
     "users. The entire risk arising from the use of this product remains with the user.";
 
-// Each entry field and the label that captions it; screen readers announce the caption.
-struct FieldCaption {
-  const char* field;
-  const char* caption;
-};
-inline constexpr std::array kFieldCaptions{
-    FieldCaption{"Text1", "Label3"}, FieldCaption{"Text2", "Label4"},
-    FieldCaption{"Text3", "Label5"}, FieldCaption{"Combo1", "Label2"}};
-
 }  // namespace quarvel

@@ -4,12 +4,13 @@
 
 namespace quarvel {
 
-// A label that reports a left click: a press and a release both inside it.
-class ClickableLabel : public QLabel {
+// The warranty notice: a label that shows the note-sheet pointer and reports
+// a left click, a press and a release both inside it.
+class NoticeLabel : public QLabel {
   Q_OBJECT
 
  public:
-  using QLabel::QLabel;
+  explicit NoticeLabel(QWidget* parent = nullptr);
 
  signals:
   void clicked();

@@ -12,7 +12,7 @@ class OptionButton : public QRadioButton {
   Q_OBJECT
 
  public:
-  using QRadioButton::QRadioButton;
+  explicit OptionButton(QWidget* parent = nullptr) : QRadioButton(parent) {}
 
  protected:
   bool event(QEvent* event) override;

@@ -1,26 +1,36 @@
 #pragma once
 
 #include <QLabel>
-
-class QString;
+#include <QString>
 
 namespace quarvel {
 
-// An output box whose text the user can select with the mouse or copy whole
-// from its context menu, for pasting into a quote. It never takes the
-// keyboard focus, so the tab order and what Enter does stay as they are.
+// An output box for a computed value. The whole value is what the window
+// works with, what Copy copies and what screen readers read; the box shows
+// it whole, in a smaller font if it must, and only when even that does not
+// fit, shortened to its leading digits and exponent, so that it never reads
+// as a different number. The user can select the value with the mouse or
+// copy it from the context menu. The box never takes the keyboard focus, so
+// the tab order and what Enter does stay as they are.
 class ResultLabel : public QLabel {
   Q_OBJECT
 
  public:
-  explicit ResultLabel(QWidget* parent);
+  explicit ResultLabel(QWidget* parent = nullptr);
+
+  const QString& result() const { return result_; }
+  void setResult(const QString& result);
+  bool isShortened() const { return text() != result_; }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
-};
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
-// Writes a computed value into an output label and tells screen readers,
-// which read the label's name, that it changed.
-void showResult(QLabel& label, const QString& text);
+ private:
+  void showFitted();
+
+  QString result_;
+};
 
 }  // namespace quarvel

@@ -4,13 +4,11 @@
 
 #include <QWidget>
 
-#include "window/layout_table.h"
-
 namespace quarvel {
 namespace {
 
-int pixels(int twips) {
-  return twips / kTwipsPerPixel;
+int designedPixels(int pixels, double scale) {
+  return static_cast<int>(std::lround(pixels / scale));
 }
 
 int floorPixels(float twips) {
@@ -19,30 +17,25 @@ int floorPixels(float twips) {
 
 }  // namespace
 
-QRect pixelRect(const ControlSpec& control) {
-  // A line has no height in twips but needs one pixel to be drawn.
-  const int height = control.kind == ControlKind::Line ? 1 : pixels(control.height);
-  return {pixels(control.left), pixels(control.top), pixels(control.width), height};
+int outerWidthTwips(const QWidget& window, double scale) {
+  return designedPixels(window.width(), scale) * kTwipsPerPixel + kFrameWidth;
 }
 
-int outerWidthTwips(const QWidget& window) {
-  return window.width() * kTwipsPerPixel + kFrameWidth;
+int outerHeightTwips(const QWidget& window, double scale) {
+  return designedPixels(window.height(), scale) * kTwipsPerPixel + kFrameHeight;
 }
 
-int outerHeightTwips(const QWidget& window) {
-  return window.height() * kTwipsPerPixel + kFrameHeight;
+void setOuterHeightTwips(QWidget& window, int twips, double scale) {
+  const double designed = static_cast<double>(twips - kFrameHeight) / kTwipsPerPixel;
+  window.setFixedSize(window.width(), static_cast<int>(std::lround(designed * scale)));
 }
 
-void setOuterSizeTwips(QWidget& window, int width, int height) {
-  window.setFixedSize(pixels(width - kFrameWidth), pixels(height - kFrameHeight));
-}
-
-QPoint centredTopLeft(QSize screenPixels, int outerWidthTwips, int outerHeightTwips) {
-  const float screenWidth = static_cast<float>(screenPixels.width() * kTwipsPerPixel);
-  const float screenHeight = static_cast<float>(screenPixels.height() * kTwipsPerPixel);
+QPoint centredTopLeft(const QRect& screen, int outerWidthTwips, int outerHeightTwips) {
+  const float screenWidth = static_cast<float>(screen.width() * kTwipsPerPixel);
+  const float screenHeight = static_cast<float>(screen.height() * kTwipsPerPixel);
   const float left = screenWidth / 2 - static_cast<float>(outerWidthTwips) / 2;
   const float top = screenHeight / 2 - static_cast<float>(outerHeightTwips) / 2;
-  return {floorPixels(left), floorPixels(top)};
+  return screen.topLeft() + QPoint(floorPixels(left), floorPixels(top));
 }
 
 }  // namespace quarvel

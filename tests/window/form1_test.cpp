@@ -36,6 +36,7 @@ TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDef
   EXPECT_EQ(text("Label1"), "3.7");
   EXPECT_TRUE(control<QPushButton>("Command3")->isDefault());
   type({"\t", "\r", "\x1b"});  // "Cost" a second time, Esc
+  form_->reject();             // what every other cancel key of a platform does
   EXPECT_FALSE(costShown());
   EXPECT_TRUE(control<QPushButton>("Command1")->isDefault());
   EXPECT_FALSE(control<QPushButton>("Command3")->isDefault());
@@ -138,22 +139,89 @@ TEST_F(Form1Test, Expanded_NoticeClicked_OpensTheWarrantyBoxAndChangesNothing) {
   EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
 }
 
-// The toolkit's own size hints tell whether a text is cut, not the window's choice of font.
-TEST_F(Form1Test, LongestResults_EitherUnit_EveryTextFitsItsControl) {
-  set({{"Label1", "99999.99"}, {"Label8", "99999.99"}});
-  for (const char* option : {"Option2", "Option1"}) {
-    control<QRadioButton>(option)->click();
-    for (QWidget* c : form_->findChildren<QWidget*>()) {
-      auto* label = qobject_cast<QLabel*>(c);
-      const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
-      const QSize needed =
-          label && label->wordWrap()             ? QSize(0, label->heightForWidth(c->width()))
-          : label || qobject_cast<QLineEdit*>(c) ? c->minimumSizeHint()
-          : qobject_cast<QRadioButton*>(c)
-              ? QSize(c->sizeHint().width(), std::max(indicator, c->fontMetrics().height()))
-              : QSize();
-      EXPECT_TRUE(needed.width() <= c->width() && needed.height() <= c->height())
-          << option << " " << c->objectName().toStdString();
+// The toolkit's own size hints tell whether a text is cut, not the window's own measure.
+TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextInEitherUnit) {
+  const QFont before = QApplication::font();
+  for (auto [family, points] : {std::pair{"DejaVu Sans", 8},
+                                {"DejaVu Sans", 11},
+                                {"DejaVu Sans Mono", 16}}) {  // a wide font
+    SCOPED_TRACE(::testing::Message() << family << " " << points);
+    QApplication::setFont(QFont(family, points));
+    form_ = std::make_unique<Form1>();
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    set({{"Label1", "9999999.99"}, {"Label8", "-999999.99"}});
+    click("Command2");
+    ASSERT_TRUE(costShown());  // the exact-height test of "Cost" holds at every scale
+    EXPECT_NEAR(form_->width() * 318.0 / form_->height(), 166, 1);
+    for (const char* option : {"Option2", "Option1"}) {
+      control<QRadioButton>(option)->click();
+      for (QWidget* c : form_->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(c);
+        if (!qobject_cast<ResultLabel*>(c) &&
+            (label || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))) {
+          EXPECT_EQ(QFontInfo(c->font()).pointSize(), points) << c->objectName().toStdString();
+        }
+        const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
+        const QSize needed =
+            label && label->wordWrap()             ? QSize(0, label->heightForWidth(c->width()))
+            : label || qobject_cast<QLineEdit*>(c) ? c->minimumSizeHint()
+            : qobject_cast<QRadioButton*>(c)
+                ? QSize(c->sizeHint().width(), std::max(indicator, c->fontMetrics().height()))
+                : QSize();
+        EXPECT_TRUE(needed.width() <= c->width() && needed.height() <= c->height())
+            << option << " " << c->objectName().toStdString();
+      }
+    }
+    click("Command2");
+    EXPECT_FALSE(costShown());
+  }
+  QApplication::setFont(before);
+}
+
+// A shortened result keeps its sign, leading digits and exponent: the value
+// the whole text holds lies at or above what is shown and below its next digit.
+TEST_F(Form1Test, LongResults_Shown_FitTheirBoxAndKeepTheWholeValueBehindThem) {
+  const struct {
+    Texts dimensions;
+    const char *volume, *cost;
+  } rows[] = {
+      {{{"Text1", "1e9"}, {"Text2", "10"}, {"Text3", "1"}}, "370370370.37", "25925925925.9"},
+      {{{"Text1", "1e20"}, {"Text2", "10"}, {"Text3", "100"}},
+       "3.7037037037037E+21",
+       "2.59259259259259E+23"},
+      {{{"Text1", "-1e9"}, {"Text2", "1e-9"}, {"Text3", "1e-6"}}, "0", "0"},
+  };
+  click("Command2");
+  for (const auto& [dimensions, volume, cost] : rows) {
+    set(dimensions);
+    click("Command1");
+    click("Command3");
+    for (auto [name, whole] : {std::pair{"Label1", volume}, {"Label8", cost}}) {
+      SCOPED_TRACE(whole);
+      auto* box = control<ResultLabel>(name);
+      EXPECT_EQ(text(name), whole);
+      EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), whole);
+      EXPECT_TRUE(copyFrom(name));
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+      EXPECT_LE(box->minimumSizeHint().width(), box->width());
+      EXPECT_GE(QFontInfo(box->font()).pointSizeF(), 0.75 * QFontInfo(form_->font()).pointSizeF());
+      if (box->text() == whole) {
+        EXPECT_EQ(box->toolTip(), "");
+        continue;
+      }
+      EXPECT_EQ(box->toolTip(), whole);
+      const QRegularExpression shortened("^(-?\\d(?:\\.(\\d+))?)\u2026E([-+]\\d\\d+)$");
+      const QRegularExpressionMatch parts = shortened.match(box->text());
+      ASSERT_TRUE(parts.hasMatch()) << box->text().toStdString();
+      const double shown = (parts.captured(1) + "E" + parts.captured(3)).toDouble();
+      const double next = std::pow(10, parts.captured(3).toInt() - parts.captured(2).size());
+      EXPECT_TRUE(QString(whole).toDouble() >= shown && QString(whole).toDouble() < shown + next);
+      const QPoint middle = box->rect().center(), right(box->width() - 2, middle.y());
+      QTest::mousePress(box, Qt::LeftButton, {}, middle);
+      QTest::mouseMove(box, right);
+      QTest::mouseRelease(box, Qt::LeftButton, {}, right);
+      EXPECT_EQ(box->selectedText(), box->text());
     }
   }
 }

@@ -8,6 +8,7 @@
 
 #include "window/form1.h"
 #include "window/message_box.h"
+#include "window/result_label.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -51,10 +52,18 @@ class Form1Test : public ::testing::Test {
     auto* combo = qobject_cast<QComboBox*>(control(name));
     return combo != nullptr ? combo->lineEdit() : control(name);
   }
-  QString text(const char* name) const { return shown(name)->property("text").toString(); }
+  // A result box's whole value, which it may show shortened.
+  QString text(const char* name) const {
+    auto* result = qobject_cast<ResultLabel*>(shown(name));
+    return result != nullptr ? result->result() : shown(name)->property("text").toString();
+  }
   void set(const Texts& texts) const {
     for (auto [name, text] : texts) {
-      shown(name)->setProperty("text", QString::fromUtf8(text));
+      if (auto* result = qobject_cast<ResultLabel*>(shown(name))) {
+        result->setResult(QString::fromUtf8(text));
+      } else {
+        shown(name)->setProperty("text", QString::fromUtf8(text));
+      }
     }
   }
   static QString focused() { return qApp->focusWidget() ? qApp->focusWidget()->objectName() : ""; }
