@@ -2,8 +2,10 @@
 """Draws the window's trefoil icon and the NOTE pointer of the warranty notice.
 
 Writes indexed PNGs of at most 16 colours at 16, 32 and 64 pixels (64 is the 2x
-image of 32 for high-DPI screens) into window/icons/. Python standard library
-only, so that anyone can redraw the images without extra tools:
+image of 32 for high-DPI screens) into window/icons/, and the trefoil's 16 and
+32 pixel images as the Windows program icon packaging/windows/quarvel-calc.ico.
+Python standard library only, so that anyone can redraw the images without
+extra tools:
 
     python3 packaging/icons/draw_icons.py
 
@@ -212,6 +214,28 @@ def write_indexed_png(path, indices, palette):
     out.write(data)
 
 
+def write_ico(path, images):
+  """`images` are (indices, palette) pairs, written as 32-bit BGRA bitmaps:
+  every Windows version and icon reader takes those, not all take PNG."""
+  header = struct.pack("<HHH", 0, 1, len(images))
+  entries, bodies = b"", b""
+  offset = len(header) + 16 * len(images)
+  for indices, palette in images:
+    size = len(indices)
+    # Rows bottom up; the height counts the AND mask, all clear since the
+    # alpha channel carries the shape.
+    info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = b"".join(
+        bytes((palette[i][2], palette[i][1], palette[i][0], palette[i][3])) for row in reversed(indices)
+        for i in row)
+    mask = bytes(((size + 31) // 32) * 4 * size)
+    body = info + pixels + mask
+    entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(body), offset + len(bodies))
+    bodies += body
+  with open(path, "wb") as out:
+    out.write(header + entries + bodies)
+
+
 IMAGES = [
     # name, design, pixel size, samples per pixel side, palette
     ("trefoil-16.png", TREFOIL, 16, 8, TREFOIL_PALETTE),
@@ -227,9 +251,13 @@ def main():
   root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
   target = os.path.join(root, "window", "icons")
   os.makedirs(target, exist_ok=True)
+  program_icon = []
   for name, design, size, samples, palette in IMAGES:
     indices = quantise(rasterise(design, size, samples), palette)
     write_indexed_png(os.path.join(target, name), indices, palette)
+    if name in ("trefoil-16.png", "trefoil-32.png"):
+      program_icon.append((indices, palette))
+  write_ico(os.path.join(root, "packaging", "windows", "quarvel-calc.ico"), program_icon)
 
 
 if __name__ == "__main__":
