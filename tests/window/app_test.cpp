@@ -15,6 +15,9 @@ void start(QProcess& app, const QStringList& arguments, const QStringList& setti
 
 TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightStatus) {
   const char* noDisplay = "quarvel-calc: cannot open a window: no display available\n";
+  const char* noServer = "quarvel-calc: cannot open a window on display :4917\n";
+  const char* noPlugin =  // the toolkit's own reason, each held message under its category
+      "quarvel-calc: cannot open a window:\nqt\\.qpa\\.plugin: [^\n]*\"foo\"[^\n]*\n(.+\n)+";
   const QStringList offscreen{"QT_QPA_PLATFORM=offscreen"};  // a wrong answer would open a window
   const struct {
     QStringList arguments, settings;
@@ -26,7 +29,8 @@ TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightSta
       {{"--colour"}, offscreen, 2, "", "quarvel-calc: [^\n]*'colour'[^\n]*--help[^\n]*\n"},
       {{"12"}, offscreen, 2, "", "quarvel-calc: [^\n]*'12'[^\n]*--help[^\n]*\n"},
       {{}, {}, 1, "", noDisplay},
-      {{}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"}, 1, "", noDisplay},  // no X server there
+      {{}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"}, 1, "", noServer},  // no X server there
+      {{"-platform", "foo"}, {"DISPLAY=:4917"}, 1, "", noPlugin},  // a display, but no such plugin
   };
   for (const auto& [arguments, settings, status, out, err] : rows) {
     SCOPED_TRACE((arguments + settings).join(' ').toStdString());
@@ -41,12 +45,15 @@ TEST(QuarvelCalc, ArgumentsOrNoDisplay_Run_AnswerOnTheRightStreamWithTheRightSta
 
 // Windows and macOS set none of the display variables; naming the platform does the same here.
 TEST(QuarvelCalc, NoDisplayVariablesButPlatformNamed_Run_StartsInsteadOfRefusing) {
+  if (!QFile::exists(QStringLiteral("/proc/self/maps"))) {
+    GTEST_SKIP() << "needs /proc to see the plugin loaded";
+  }
   QProcess app;
   start(app, {"-platform", "offscreen"});
   ASSERT_TRUE(app.waitForStarted());
   EXPECT_TRUE(QTest::qWaitFor([&] {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(app.processId()));
-    return !maps.open(QIODevice::ReadOnly) || maps.readAll().contains("libqoffscreen");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libqoffscreen");
   }));
   EXPECT_EQ(app.state(), QProcess::Running) << app.readAllStandardError().toStdString();
   app.kill();
