@@ -1,5 +1,6 @@
 #include "estimate/pour_estimate.h"
 
+#include "estimate/failure.h"
 #include "estimate/internal/checked_arithmetic.h"
 #include "estimate/number_to_text.h"
 #include "estimate/round_half_even.h"
@@ -15,6 +16,14 @@ constexpr double kCubicInchesPerCubicFoot = 1728;
 constexpr double kCubicFeetPerCubicYard = 27;
 constexpr int kVolumePlaces = 2;
 
+double read(std::u16string_view text, Input input, const Separators& separators) {
+  try {
+    return toNumber(text, separators);
+  } catch (const Failure& failure) {
+    throw Failure(failure.kind(), input);
+  }
+}
+
 }  // namespace
 
 std::optional<std::u16string> VolumeEstimate(std::u16string_view length, std::u16string_view width,
@@ -28,10 +37,10 @@ std::optional<std::u16string> VolumeEstimate(std::u16string_view length, std::u1
   if (unit == LengthUnit::Inches || unit == LengthUnit::Feet) {
     // The conversion order decides which failure the user sees when two
     // fields are wrong, so it is kept: width, length, then depth.
-    const double w = toNumber(width, separators);
-    const double l = toNumber(length, separators);
+    const double w = read(width, Input::Width, separators);
+    const double l = read(length, Input::Length, separators);
     const double area = checkedProduct(l, w);
-    const double d = toNumber(depth, separators);
+    const double d = read(depth, Input::Depth, separators);
     volume = checkedProduct(d, area);
     if (unit == LengthUnit::Inches) {
       volume = checkedQuotient(volume, kCubicInchesPerCubicFoot);
@@ -46,8 +55,8 @@ std::optional<std::u16string> CostEstimate(std::u16string_view price, std::u16st
   if (volume.empty()) {
     return std::nullopt;
   }
-  const double p = toNumber(price, separators);
-  const double v = toNumber(volume, separators);
+  const double p = read(price, Input::Price, separators);
+  const double v = read(volume, Input::Volume, separators);
   return toText(checkedProduct(v, p), separators);
 }
 

@@ -14,7 +14,8 @@ enum class LengthUnit { Feet, Inches };
 // No result when a dimension text is empty; "0" without a unit. Throws
 // Failure(TypeMismatch) for a dimension that is not a number and
 // Failure(Overflow) when a number or any step of the formula leaves the
-// double range. Width is read first, then length, then depth.
+// double range. Width is read first, then length, then depth; a failure to
+// read one names it as its input.
 std::optional<std::u16string> VolumeEstimate(std::u16string_view length, std::u16string_view width,
                                              std::u16string_view depth,
                                              std::optional<LengthUnit> unit,

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include "estimate/pour_estimate.h"
 #include "estimate/step_rounding.h"
@@ -16,6 +17,7 @@
 #include "window/layout_scale.h"
 #include "window/locale_separators.h"
 #include "window/message_box.h"
+#include "window/result_copy_key.h"
 #include "window/select_on_focus.h"
 #include "window/text_views.h"
 #include "window/window_metrics.h"
@@ -37,6 +39,22 @@ bool isEnter(const QKeyEvent& event) {
   return (event.key() == Qt::Key_Return && event.modifiers() == Qt::NoModifier) ||
          (event.key() == Qt::Key_Enter &&
           (event.modifiers() == Qt::NoModifier || event.modifiers() == Qt::KeypadModifier));
+}
+
+// Ctrl+Q and Ctrl+W on every platform (Windows has no quit key of its own),
+// and the platform's own quit and close keys.
+void closeOnQuitKeys(QWidget& window) {
+  QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
+    for (const QKeySequence& key : QKeySequence::keyBindings(standard)) {
+      if (!keys.contains(key)) {
+        keys << key;  // a key bound twice would be ambiguous and do nothing
+      }
+    }
+  }
+  auto* shortcut = new QShortcut(&window);
+  shortcut->setKeys(keys);
+  QObject::connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
 }
 
 }  // namespace
@@ -62,6 +80,9 @@ Form1::Form1(QWidget* parent) : QDialog(parent, kWindowFlags) {
   connect(ui.Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
   connect(ui.Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
   connect(ui.Label10, &NoticeLabel::clicked, this, &Form1::Label10_Click);
+  new ResultCopyKey(*this, {ui.Label1, ui.Label8});
+
+  closeOnQuitKeys(*this);
 
   showUnit(estimate::LengthUnit::Feet);
   Form_Load();
@@ -137,10 +158,13 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
-  reportingFailures(this, [this] {
-    const QString length = ui.Text1->text();
-    const QString width = ui.Text2->text();
-    const QString depth = ui.Text3->text();
+  const QString length = ui.Text1->text();
+  const QString width = ui.Text2->text();
+  const QString depth = ui.Text3->text();
+  const EstimateInput inputs[] = {{estimate::Input::Length, ui.Label3, length},
+                                  {estimate::Input::Width, ui.Label4, width},
+                                  {estimate::Input::Depth, ui.Label5, depth}};
+  reportingFailures(this, inputs, tr("The volume is too large to compute."), [&] {
     std::optional<estimate::LengthUnit> unit;
     if (ui.Option2->isChecked()) {
       unit = estimate::LengthUnit::Inches;
@@ -168,10 +192,12 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-  reportingFailures(this, [this] {
-    // No volume shown yet gives no result: the price is not even read as a number.
-    const QString volume = ui.Label1->result();
-    const QString price = ui.Combo1->currentText();
+  // No volume shown yet gives no result: the price is not even read as a number.
+  const QString volume = ui.Label1->result();
+  const QString price = ui.Combo1->currentText();
+  const EstimateInput inputs[] = {{estimate::Input::Price, ui.Label2, price},
+                                  {estimate::Input::Volume, ui.Label6, volume}};
+  reportingFailures(this, inputs, tr("The cost is too large to compute."), [&] {
     const auto cost =
         estimate::CostEstimate(utf16View(price), utf16View(volume), systemSeparators());
     if (cost) {

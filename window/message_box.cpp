@@ -27,6 +27,8 @@ void setMessageBoxResponder(MessageBoxResponder installed) {
 std::unique_ptr<QMessageBox> buildMessageBox(QWidget* parent, const MessageBoxRequest& request) {
   auto box = std::make_unique<QMessageBox>(request.icon, request.title, request.text,
                                            request.buttons, parent);
+  // What the user typed is quoted in reports: never read it as markup.
+  box->setTextFormat(Qt::PlainText);
   box->setDefaultButton(request.defaultButton);
   box->setWindowModality(Qt::ApplicationModal);
   return box;

@@ -84,7 +84,24 @@ void ResultLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   // Part of a shortened number would read as another number: all or nothing.
   if (isShortened() && hasSelectedText()) {
-    setSelection(0, static_cast<int>(text().size()));
+    selectWhole();
+  }
+  if (hasSelectedText()) {
+    emit selectionMade();
+  }
+}
+
+void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double click selects a word, which in "1.85" would be "85".
+  QLabel::mouseDoubleClickEvent(event);
+  selectWhole();
+}
+
+void ResultLabel::selectWhole() {
+  setSelection(0, static_cast<int>(text().size()));
+  // Only a selection made with the mouse reaches the primary selection by itself.
+  if (QGuiApplication::clipboard()->supportsSelection()) {
+    QGuiApplication::clipboard()->setText(result_, QClipboard::Selection);
   }
 }
 

@@ -21,14 +21,23 @@ class ResultLabel : public QLabel {
   const QString& result() const { return result_; }
   void setResult(const QString& result);
   bool isShortened() const { return text() != result_; }
+  // What the user selected; the whole value if the box shows it shortened.
+  QString selectedValue() const { return isShortened() ? result_ : selectedText(); }
+  void clearSelection() { setSelection(0, 0); }
+
+ signals:
+  // The user has selected some or all of the value with the mouse.
+  void selectionMade();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void showFitted();
+  void selectWhole();
 
   QString result_;
 };

@@ -1,4 +1,5 @@
 #include "tests/window/support/form1_fixture.h"
+#include "window/window_metrics.h"
 
 namespace quarvel::testing {
 namespace {
@@ -64,26 +65,49 @@ TEST_F(Form1Test, VolumeShown_AccessKeyAndEnterAtOnce_RelabelAndComputeInTheNewU
 }
 
 TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChangesNothing) {
-  const char* kMismatch = "Error 13: Type mismatch";
-  const char* kOverflow = "Error 6: Overflow";
+  const QString kMismatch = "Error 13: Type mismatch\n", kOverflow = "Error 6: Overflow\n";
   const struct {
     Texts entries;
-    const char* focus;   // Enter on Command1 clicks it, in the price the default Command3
-    const char* report;  // none: no result and no box
+    const char* focus;  // Enter on Command1 clicks it, in the price the default Command3
+    QString report;     // empty: no result and no box
   } rows[] = {
-      {{{"Text1", "7 ft"}}, "Command1", kMismatch},
-      {{{"Text1", "x"}, {"Text2", "1E999"}}, "Command1", kOverflow},  // width before length
-      {{{"Text1", "1E999"}, {"Text3", "x"}}, "Command1", kOverflow},  // length before depth
-      {{{"Text1", "1E200"}, {"Text2", "1E200"}, {"Text3", "x"}}, "Command1", kOverflow},  // area
-      {{{"Text2", ""}, {"Text3", "x"}}, "Command1", nullptr},
-      {{{"Combo1", "seventy"}}, "Combo1", kMismatch},
-      {{{"Combo1", "1E999"}, {"Label1", "x"}}, "Combo1", kOverflow},  // price before volume
-      {{{"Combo1", "x"}, {"Label1", ""}}, "Combo1", nullptr},
+      {{{"Text1", "7 ft"}}, "Command1", kMismatch + "Length in Inches: \"7 ft\" is not a number."},
+      {{{"Text1", "x"}, {"Text2", "-1E999"}},
+       "Command1",
+       kOverflow + "Width in Inches: \"-1E999\" is out of range."},  // width before length
+      {{{"Text1", "1E200"},
+        {"Text2", "1E200"},
+        {"Text3", "<b>1</b> 2345678901234567890123456789012"}},
+       "Command1",
+       kOverflow + "The volume is too large to compute."},  // area before depth
+      {{{"Text3", "<b>1</b> 2345678901234567890123456789012"}},
+       "Command1",  // 40 characters
+       kMismatch +
+           "Depth in Inches: \"<b>1</b> 2345678901234567890123456789012\" is not a number."},
+      {{{"Text3", "<b>1</b> 23456789012345678901234567890123"}},
+       "Command1",
+       kMismatch +
+           "Depth in Inches: \"<b>1</b> 2345678901234567890123456789012\u2026\" is not a number."},
+      {{{"Text2", ""}, {"Text3", "x"}}, "Command1", ""},
+      {{{"Combo1", "seventy"}},
+       "Combo1",
+       kMismatch + "Current Cost /YD: \"seventy\" is not a number."},
+      {{{"Combo1", "1E999"}, {"Label1", "x"}},
+       "Combo1",  // price before volume
+       kOverflow + "Current Cost /YD: \"1E999\" is out of range."},
+      {{{"Label1", "1.8.5"}},
+       "Combo1",
+       kMismatch + "Total Cubic Yards: \"1.8.5\" is not a number."},
+      {{{"Combo1", "1E200"}, {"Label1", "1E200"}},
+       "Combo1",
+       kOverflow + "The cost is too large to compute."},
+      {{{"Combo1", "x"}, {"Label1", ""}}, "Combo1", ""},
   };
   type({"10", "\t", "10", "\t", "0.5", "\r"});
   click("Command2");
   click("Command3");
   EXPECT_EQ(text("Label8"), "129.5");
+  control<QRadioButton>("Option2")->click();  // the captions as shown go into the report
   for (const auto& [entries, focus, report] : rows) {
     SCOPED_TRACE(entries[0].second);
     set({{"Text1", "10"}, {"Text2", "10"}, {"Text3", "0.5"}, {"Combo1", "70"}, {"Label1", "1.85"}});
@@ -93,9 +117,10 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
     const std::size_t boxes = boxes_.size();
     type({"\r"});
     EXPECT_EQ(snapshot(), before);
-    ASSERT_EQ(boxes_.size(), boxes + (report != nullptr ? 1 : 0));
-    if (report != nullptr) {
-      EXPECT_EQ(boxes_.back().title + ": " + boxes_.back().text, QString("quarvel: ") + report);
+    ASSERT_EQ(boxes_.size(), boxes + (report.isEmpty() ? 0 : 1));
+    if (!report.isEmpty()) {
+      EXPECT_EQ(boxes_.back().title + ": " + boxes_.back().text, "quarvel: " + report);
+      EXPECT_EQ(buildMessageBox(form_.get(), boxes_.back())->textFormat(), Qt::PlainText);
     }
   }
 }
@@ -107,16 +132,48 @@ TEST_F(Form1Test, TypicalRequest_ResultSelectedOrCopiedByMouse_GivesTextAsShownA
   const QString volume = comma ? "1,85" : "1.85";
   type({"10", "\t", "10", "\t", comma ? "0,5" : "0.5", "\r"});
   auto* box = control<QLabel>("Label1");
-  const QPoint left(1, box->height() / 2), right(box->width() - 2, box->height() / 2);
-  QTest::mousePress(box, Qt::LeftButton, {}, left);
-  QTest::mouseMove(box, right);
-  QTest::mouseRelease(box, Qt::LeftButton, {}, right);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // selects the width's "10"
+  const auto drag = [box](int from) {
+    const QPoint start(from, box->height() / 2), end(box->width() - 2, box->height() / 2);
+    QTest::mousePress(box, Qt::LeftButton, {}, start);
+    QTest::mouseMove(box, end);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, end);
+  };
+  const auto copyKey = [] {
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    return QGuiApplication::clipboard()->text();
+  };
+  drag(1);
   EXPECT_EQ(box->selectedText(), volume);
-  EXPECT_FALSE(copyFrom("Label8"));
-  EXPECT_TRUE(copyFrom("Label1"));
+  EXPECT_EQ(copyKey(), volume);  // the newest selection, not the focused field's
+  EXPECT_EQ(focused(), "Text2");
+  type({"\t"});  // the depth field takes the focus and selects its text
+  EXPECT_EQ(box->selectedText(), "");
+  EXPECT_EQ(copyKey(), comma ? "0,5" : "0.5");
+  drag(box->width() / 2);
+  EXPECT_TRUE(volume.endsWith(box->selectedText()) && box->selectedText() != volume);
+  EXPECT_EQ(copyKey(), box->selectedText());
+  EXPECT_TRUE(copyFrom("Label1"));  // the menu copies the whole text
   EXPECT_EQ(QGuiApplication::clipboard()->text(), volume);
+  type({"7"});  // replaces the depth's selected text, leaving none
+  EXPECT_EQ(box->selectedText(), "");
+  EXPECT_EQ(copyKey(), "");
+  QTest::mouseDClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+  EXPECT_EQ(box->selectedText(), volume);
+  if (QGuiApplication::clipboard()->supportsSelection()) {
+    EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Selection), volume);
+  }
+  EXPECT_FALSE(copyFrom("Label8"));
   EXPECT_EQ(focused(), "Text3");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::StaticText);
+  for (auto [result, caption] : {std::pair{"Label1", "Label6"}, {"Label8", "Label7"}}) {
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(control(result));
+    EXPECT_EQ(shown->role(), QAccessible::StaticText);
+    // Read out as "labelled by" the caption.
+    const auto labels = shown->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->object(), control(caption));
+  }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), volume);
   click("Command2");
   click("Combo1");
@@ -226,17 +283,44 @@ TEST_F(Form1Test, LongResults_Shown_FitTheirBoxAndKeepTheWholeValueBehindThem) {
   }
 }
 
-TEST_F(Form1Test, Shown_Closed_EndsTheEventLoopWithStatusZero) {
-  QTimer::singleShot(0, form_.get(), &QWidget::close);
-  const QObject test;  // ends, with the test, a timer for a loop that closing failed to end
-  QTimer::singleShot(10000, &test, [] { QApplication::exit(2); });
-  EXPECT_EQ(QApplication::exec(), 0);
+TEST_F(Form1Test, Shown_ClosedByButtonOrKey_EndsTheEventLoopWithStatusZero) {
+  for (const QKeySequence& key : {QKeySequence(), QKeySequence("Ctrl+Q"), QKeySequence("Ctrl+W")}) {
+    SCOPED_TRACE(key.toString().toStdString());
+    form_ = std::make_unique<Form1>();
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTimer::singleShot(0, form_.get(), [&] {
+      key.isEmpty() ? void(form_->close()) : QTest::keySequence(QApplication::focusWidget(), key);
+    });
+    const QObject test;  // ends, with the test, a timer for a loop that closing failed to end
+    QTimer::singleShot(10000, &test, [] { QApplication::exit(2); });
+    EXPECT_EQ(QApplication::exec(), 0);
+  }
+}
+
+TEST_F(Form1Test, PriceShown_ListDropsDown_HighlightsTheEntryOfThatPriceIfAny) {
+  auto* prices = control<QComboBox>("Combo1");
+  for (auto [typed, highlighted] : {std::pair{"", "70"}, {"84", "84"}, {"65", ""}}) {
+    click("Command2");  // expanded, then collapsed again: the list drops down either way
+    prices->setFocus();
+    type({typed});
+    prices->showPopup();
+    EXPECT_EQ(prices->view()->currentIndex().data().toString(), highlighted);
+    prices->hidePopup();
+  }
 }
 
 TEST_F(Form1Test, DoRound_NearestMode_PassesValueAndStepThroughToTheCore) {
   double value = 12;
   EXPECT_EQ(form_->doRound(value, 5, "NE"), 10);
   EXPECT_EQ(value, 14.5);
+}
+
+// The arithmetic in twips of the designed window, 174 by 345 pixels outside.
+TEST(CentredTopLeft, ScreenAnywhere_IsHalfTheScreenLessHalfTheWindowFromItsOrigin) {
+  EXPECT_EQ(centredTopLeft({0, 0, 800, 600}, 2610, 5175), QPoint(313, 127));
+  EXPECT_EQ(centredTopLeft({-1024, 100, 800, 600}, 2610, 5175), QPoint(-711, 227));
+  EXPECT_EQ(centredTopLeft({0, 0, 100, 100}, 2610, 5175), QPoint(-37, -123));  // not clamped
 }
 
 }  // namespace
