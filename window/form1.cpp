@@ -119,27 +119,23 @@ void Form1::closeEvent(QCloseEvent* event) {
 // boxes typically hold, measured in the fonts the controls have now.
 double Form1::layoutScaleForFont() const {
   std::vector<BoxedText> texts;
-  for (QLabel* label :
-       std::initializer_list<QLabel*>{ui.Label6, ui.Label2, ui.Label10, ui.Label7, ui.Label9}) {
-    texts.push_back({label, label->text()});
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+      texts.push_back({label, label->text()});
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      texts.push_back({button, button->text()});
+    }
   }
-  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-           ui.Option1, ui.Option2, ui.Command1, ui.Command2, ui.Command3}) {
-    texts.push_back({button, button->text()});
-  }
-  for (const auto unit : {estimate::LengthUnit::Feet, estimate::LengthUnit::Inches}) {
-    const DimensionCaptions captions = captionsFor(unit);
-    texts.push_back({ui.Label3, QString::fromLatin1(captions.length)});
-    texts.push_back({ui.Label4, QString::fromLatin1(captions.width)});
-    texts.push_back({ui.Label5, QString::fromLatin1(captions.depth)});
-  }
-  for (QWidget* result : {ui.Label1, ui.Label8}) {
-    texts.push_back({result, QString::fromLatin1(kTypicalResult)});
-  }
-  for (QWidget* field : {ui.Text1, ui.Text2, ui.Text3}) {
+  const DimensionCaptions inches = captionsFor(estimate::LengthUnit::Inches);
+  texts.insert(texts.end(), {{ui.Label3, QString::fromLatin1(inches.length)},
+                             {ui.Label4, QString::fromLatin1(inches.width)},
+                             {ui.Label5, QString::fromLatin1(inches.depth)},
+                             {ui.Label1, QString::fromLatin1(kTypicalResult)},
+                             {ui.Label8, QString::fromLatin1(kTypicalResult)},
+                             {ui.Combo1, QString::fromLatin1(kLongestPrice)}});
+  for (QLineEdit* field : {ui.Text1, ui.Text2, ui.Text3}) {
     texts.push_back({field, QString::fromLatin1(kTypicalEntry)});
   }
-  texts.push_back({ui.Combo1, QString::fromLatin1(kLongestPrice)});
   return layoutScale(texts);
 }
 
