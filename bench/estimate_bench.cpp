@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include <fast_float/fast_float.h>
+
 #include "estimate/estimate.h"
 
 namespace {
@@ -73,7 +75,11 @@ void addToNumber(const std::string& inputs, const Rows<1>& texts) {
   add(name + "quarvel", texts, utf16, [](const auto& t) { return estimate::toNumber(t[0]); });
   add(name + "from_chars", texts, bare, [](const auto& t) {
     double x = 0;
+#ifdef __cpp_lib_to_chars
     std::from_chars(t[0].data(), t[0].data() + t[0].size(), x);
+#else  // libc++ before LLVM 20, Apple's too, has none for doubles
+    fast_float::from_chars(t[0].data(), t[0].data() + t[0].size(), x);
+#endif
     return x;
   });
   add(name + "strtod", texts, bare, [](const auto& t) { return number(t[0]); });
