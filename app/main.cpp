@@ -41,8 +41,8 @@ std::optional<QString> unreachableDisplay(const HeldMessage& message) {
   if (message.category == "qt.qpa.xcb" && message.text.startsWith(x11)) {
     return message.text.mid(x11.size()).trimmed();
   }
-  if (message.category == "qt.qpa.wayland" &&
-      message.text.startsWith(QLatin1String("Failed to create wl_display"))) {
+  // Qt 6.4's Wayland plugin logs this one under no category.
+  if (message.text.startsWith(QLatin1String("Failed to create wl_display"))) {
     return qEnvironmentVariable("WAYLAND_DISPLAY");
   }
   return std::nullopt;
@@ -66,7 +66,9 @@ std::optional<QString> unreachableDisplay(const HeldMessage& message) {
   } else {
     std::fputs("quarvel-calc: cannot open a window:\n", stderr);
     for (const HeldMessage& message : heldMessages) {
-      std::fprintf(stderr, "%s: %s\n", message.category.constData(), qPrintable(message.text));
+      const QByteArray category =
+          message.category.isEmpty() ? QByteArray() : message.category + ": ";
+      std::fprintf(stderr, "%s%s\n", category.constData(), qPrintable(message.text));
     }
     // Qt puts a blank line before the list of plugins it has.
     std::fprintf(

@@ -46,12 +46,15 @@ TEST(QuarvelCalc, ArgumentsOrNoPlugin_Run_AnswerOnTheRightStreamWithTheRightStat
 
 TEST(QuarvelCalc, NoDisplay_Run_SaysWhichDisplayInOneLine) {
 #if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
-  GTEST_SKIP() << "needs X11: on this system the program would open its window";
+  GTEST_SKIP() << "needs X11 or Wayland: on this system the program would open its window";
 #endif
-  const char* noServer = "quarvel-calc: cannot open a window on display :4917\n";
+  const QStringList noX11{"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"};  // no server at either
+  // A runtime folder, or libwayland says there is none, past Qt.
+  const QStringList noWayland{"WAYLAND_DISPLAY=wl-4917", "XDG_RUNTIME_DIR=" + QDir::tempPath()};
   expectRuns({
       {{}, {}, 1, "", "quarvel-calc: cannot open a window: no display available\n"},
-      {{}, {"QT_QPA_PLATFORM=xcb", "DISPLAY=:4917"}, 1, "", noServer},  // no X server there
+      {{}, noX11, 1, "", "quarvel-calc: cannot open a window on display :4917\n"},
+      {{}, noWayland, 1, "", "quarvel-calc: cannot open a window on display wl-4917\n"},
   });
 }
 
