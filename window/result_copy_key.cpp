@@ -21,13 +21,14 @@ ResultCopyKey::ResultCopyKey(QWidget& window, std::initializer_list<ResultLabel*
 
 bool ResultCopyKey::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (held_ == nullptr || widget == nullptr || widget->window() != &window_) {
+  if (held_.isNull() || widget == nullptr || widget->window() != &window_) {
     return false;
   }
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy)) {
-      QGuiApplication::clipboard()->setText(held_->selectedValue());
+      QGuiApplication::clipboard()->setText(
+          static_cast<ResultLabel*>(held_.data())->selectedValue());
       return true;
     }
     // Shift, Ctrl, Alt and the like alone type nothing.

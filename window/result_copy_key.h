@@ -30,7 +30,9 @@ class ResultCopyKey : public QObject {
 
   QWidget& window_;
   std::vector<ResultLabel*> boxes_;
-  QPointer<ResultLabel> held_;
+  // Not a pointer to the box's own class: it is read while the window's
+  // widgets are being destroyed, when a box is no longer a ResultLabel.
+  QPointer<QObject> held_;
 };
 
 }  // namespace quarvel
