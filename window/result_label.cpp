@@ -14,10 +14,10 @@
 namespace quarvel {
 namespace {
 
-// A result that does not fit is drawn smaller, but not below this share of
-// the window's font, where it would be hard to read.
-constexpr qreal kSmallestScale = 0.75;
-constexpr qreal kScaleStep = 0.05;
+// A result that does not fit is drawn smaller in steps, down to three
+// quarters of the window's font; smaller would be hard to read.
+constexpr qreal kShrinkStep = 0.05;
+constexpr int kShrinkSteps = 5;
 
 QFont scaled(const QFont& base, qreal factor) {
   QFont font = base;
@@ -110,21 +110,19 @@ void ResultLabel::showFitted() {
     return QFontMetricsF(font).horizontalAdvance(text) <= room;
   };
   QFont font = base;
+  for (int step = 1; step <= kShrinkSteps && !fits(font, result_); ++step) {
+    font = scaled(base, 1 - step * kShrinkStep);
+  }
   QString shown = result_;
-  for (qreal factor = 1; !fits(font, shown); factor -= kScaleStep) {
-    if (factor - kScaleStep < kSmallestScale) {
-      font = scaled(base, kSmallestScale);
-      const NumberParts parts = numberParts(result_);
-      const QString decimal = toQString(systemSeparators().decimal);
-      for (auto digits = parts.digits.size(); digits >= 1; --digits) {
-        shown = shortenedNumber(parts, static_cast<int>(digits), decimal);
-        if (digits == 1 || fits(font, shown)) {
-          break;
-        }
+  if (!fits(font, shown)) {
+    const NumberParts parts = numberParts(result_);
+    const QString decimal = toQString(systemSeparators().decimal);
+    for (auto digits = parts.digits.size(); digits >= 1; --digits) {
+      shown = shortenedNumber(parts, static_cast<int>(digits), decimal);
+      if (digits == 1 || fits(font, shown)) {
+        break;
       }
-      break;
     }
-    font = scaled(base, factor - kScaleStep);
   }
   // An unset font follows the window's, also when the user changes it.
   setFont(font == base ? QFont() : font);
@@ -157,6 +155,9 @@ void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ResultLabel::selectWhole() {
+  if (result_.isEmpty()) {
+    return;  // nothing to select, and the primary selection is left as it is
+  }
   setSelection(0, static_cast<int>(text().size()));
   // Only a selection made with the mouse reaches the primary selection by itself.
   if (QGuiApplication::clipboard()->supportsSelection()) {
