@@ -160,14 +160,14 @@ TEST(CostEstimate, PriceAndShownVolume_GiveTheUnroundedProductOrThePriceFailureF
 
 TEST(Estimates, FailureToReadAText_NamesThatInputAndAnArithmeticFailureNamesNone) {
   using Named = std::pair<std::function<void()>, std::optional<Input>>;
-  for (const auto& [estimate, input] : {
-           Named([] { VolumeEstimate(u"x", u"1", u"1", kFeet); }, Input::Length),
-           Named([] { VolumeEstimate(u"1", u"1E999", u"1", kInches); }, Input::Width),
-           Named([] { VolumeEstimate(u"1", u"1", u"x", kFeet); }, Input::Depth),
-           Named([] { VolumeEstimate(u"1E200", u"1E200", u"1", kFeet); }, std::nullopt),
-           Named([] { CostEstimate(u"", u"1"); }, Input::Price),
-           Named([] { CostEstimate(u"1", u"-1E999"); }, Input::Volume),
-           Named([] { CostEstimate(u"1E200", u"1E200"); }, std::nullopt)}) {
+  for (const auto& [estimate, input] :
+       {Named([] { VolumeEstimate(u"x", u"1", u"1", kFeet); }, Input::Length),
+        Named([] { VolumeEstimate(u"1", u"1E999", u"1", kInches); }, Input::Width),
+        Named([] { VolumeEstimate(u"1", u"1", u"x", kFeet); }, Input::Depth),
+        Named([] { VolumeEstimate(u"1E200", u"1E200", u"1", kFeet); }, std::nullopt),
+        Named([] { CostEstimate(u"", u"1"); }, Input::Price),
+        Named([] { CostEstimate(u"1", u"-1E999"); }, Input::Volume),
+        Named([] { CostEstimate(u"1E200", u"1E200"); }, std::nullopt)}) {
     try {
       estimate();
       ADD_FAILURE() << "no failure";

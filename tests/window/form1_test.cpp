@@ -200,7 +200,10 @@ TEST_F(Form1Test, Expanded_NoticeClicked_OpensTheWarrantyBoxAndChangesNothing) {
 // The toolkit's own size hints tell whether a text is cut, and whether the
 // window grew more than its most crowded control needs.
 TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextInEitherUnit) {
-  const QFont before = QApplication::font();
+  const struct Restore {
+    QFont font = QApplication::font();
+    ~Restore() { QApplication::setFont(font); }
+  } restore;  // also when an assertion ends the test early
   for (auto [family, points] : {std::pair{"DejaVu Sans", 8},
                                 {"DejaVu Sans", 11},
                                 {"DejaVu Sans Mono", 16}}) {  // a wide font
@@ -241,7 +244,6 @@ TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextI
     click("Command2");
     EXPECT_FALSE(costShown());
   }
-  QApplication::setFont(before);
 }
 
 // A shortened result keeps its sign, leading digits and exponent: the
