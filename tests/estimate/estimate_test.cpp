@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -156,25 +155,6 @@ TEST(CostEstimate, PriceAndShownVolume_GiveTheUnroundedProductOrThePriceFailureF
         << ::testing::PrintToString(std::tuple(price, volume));
   }
   EXPECT_EQ(CostEstimate(u"70", u"1,48", kCommaDecimal), u"103,6");
-}
-
-TEST(Estimates, FailureToReadAText_NamesThatInputAndAnArithmeticFailureNamesNone) {
-  using Named = std::pair<std::function<void()>, std::optional<Input>>;
-  for (const auto& [estimate, input] :
-       {Named([] { VolumeEstimate(u"x", u"1", u"1", kFeet); }, Input::Length),
-        Named([] { VolumeEstimate(u"1", u"1E999", u"1", kInches); }, Input::Width),
-        Named([] { VolumeEstimate(u"1", u"1", u"x", kFeet); }, Input::Depth),
-        Named([] { VolumeEstimate(u"1E200", u"1E200", u"1", kFeet); }, std::nullopt),
-        Named([] { CostEstimate(u"", u"1"); }, Input::Price),
-        Named([] { CostEstimate(u"1", u"-1E999"); }, Input::Volume),
-        Named([] { CostEstimate(u"1E200", u"1E200"); }, std::nullopt)}) {
-    try {
-      estimate();
-      ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.input(), input);
-    }
-  }
 }
 
 TEST(DoRound, EachMode_GivesItsMultipleOrFailureAndLeavesItsValueInTheCallersVariable) {

@@ -75,26 +75,17 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
       {{{"Text1", "x"}, {"Text2", "-1E999"}},
        "Command1",
        kOverflow + "Width in Inches: \"-1E999\" is out of range."},  // width before length
-      {{{"Text1", "1E200"},
-        {"Text2", "1E200"},
-        {"Text3", "<b>1</b> 2345678901234567890123456789012"}},
+      {{{"Text1", "1E200"}, {"Text2", "1E200"}, {"Text3", "x"}},
        "Command1",
        kOverflow + "The volume is too large to compute."},  // area before depth
-      {{{"Text3", "<b>1</b> 2345678901234567890123456789012"}},
-       "Command1",  // 40 characters
-       kMismatch +
-           "Depth in Inches: \"<b>1</b> 2345678901234567890123456789012\" is not a number."},
       {{{"Text3", "<b>1</b> 23456789012345678901234567890123"}},
-       "Command1",
+       "Command1",  // 41 characters, shown as 40 and never as markup
        kMismatch +
            "Depth in Inches: \"<b>1</b> 2345678901234567890123456789012\u2026\" is not a number."},
       {{{"Text2", ""}, {"Text3", "x"}}, "Command1", ""},
       {{{"Combo1", "seventy"}},
        "Combo1",
        kMismatch + "Current Cost /YD: \"seventy\" is not a number."},
-      {{{"Combo1", "1E999"}, {"Label1", "x"}},
-       "Combo1",  // price before volume
-       kOverflow + "Current Cost /YD: \"1E999\" is out of range."},
       {{{"Label1", "1.8.5"}},
        "Combo1",
        kMismatch + "Total Cubic Yards: \"1.8.5\" is not a number."},
@@ -133,31 +124,24 @@ TEST_F(Form1Test, TypicalRequest_ResultSelectedOrCopiedByMouse_GivesTextAsShownA
   type({"10", "\t", "10", "\t", comma ? "0,5" : "0.5", "\r"});
   auto* box = control<QLabel>("Label1");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // selects the width's "10"
-  const auto drag = [box](int from) {
-    const QPoint start(from, box->height() / 2), end(box->width() - 2, box->height() / 2);
-    QTest::mousePress(box, Qt::LeftButton, {}, start);
-    QTest::mouseMove(box, end);
-    QTest::mouseRelease(box, Qt::LeftButton, {}, end);
-  };
   const auto copyKey = [] {
     QGuiApplication::clipboard()->clear();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
     return QGuiApplication::clipboard()->text();
   };
-  drag(1);
+  drag(box, 1);
   EXPECT_EQ(box->selectedText(), volume);
   EXPECT_EQ(copyKey(), volume);  // the newest selection, not the focused field's
-  EXPECT_EQ(focused(), "Text2");
-  click("Text3");  // the depth field takes the focus and selects its text
+  click("Text3");                // the depth field takes the focus and selects its text
   EXPECT_EQ(box->selectedText(), "");
   EXPECT_EQ(copyKey(), comma ? "0,5" : "0.5");
-  drag(box->width() / 2);
+  drag(box, box->width() / 2);
   EXPECT_TRUE(volume.endsWith(box->selectedText()) && box->selectedText() != volume);
   EXPECT_EQ(copyKey(), box->selectedText());
   type({"7"});  // replaces the depth's selected text, leaving none
   EXPECT_EQ(box->selectedText(), "");
   EXPECT_EQ(copyKey(), "");
-  drag(box->width() / 2);
+  drag(box, box->width() / 2);
   EXPECT_TRUE(copyFrom("Label1"));  // the menu copies the whole text
   EXPECT_EQ(QGuiApplication::clipboard()->text(), volume);
   QTest::mouseDClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
@@ -260,7 +244,6 @@ TEST_F(Form1Test, LongResults_Shown_FitTheirBoxAndKeepTheWholeValueBehindThem) {
       {{{"Text1", "1e20"}, {"Text2", "10"}, {"Text3", "100"}},
        "3.7037037037037E+21",
        "2.59259259259259E+23"},
-      {{{"Text1", "-1e9"}, {"Text2", "1e-9"}, {"Text3", "1e-6"}}, "0", "0"},
       {{{"Text1", "0.27"}, {"Text2", "1"}, {"Text3", "1"}, {"Combo1", "-0.0123456789012345"}},
        "0.01",
        "-0.000123456789012345"},
@@ -291,10 +274,7 @@ TEST_F(Form1Test, LongResults_Shown_FitTheirBoxAndKeepTheWholeValueBehindThem) {
       const double next = std::pow(10, parts.captured(3).toInt() - parts.captured(2).size());
       const double value = std::abs(QString(whole).toDouble());
       EXPECT_TRUE(value >= shown && value < shown + next) << box->text().toStdString();
-      const QPoint middle = box->rect().center(), right(box->width() - 2, middle.y());
-      QTest::mousePress(box, Qt::LeftButton, {}, middle);
-      QTest::mouseMove(box, right);
-      QTest::mouseRelease(box, Qt::LeftButton, {}, right);
+      drag(box, box->width() / 2);
       EXPECT_EQ(box->selectedText(), box->text());
     }
   }

@@ -78,6 +78,13 @@ class Form1Test : public ::testing::Test {
   void click(const char* name) const {
     QTest::mouseClick(shown(name), Qt::LeftButton, {}, shown(name)->rect().center());
   }
+  // Drags the mouse across a box from `from` to its right edge.
+  static void drag(QWidget* box, int from) {
+    const QPoint start(from, box->height() / 2), end(box->width() - 2, box->height() / 2);
+    QTest::mousePress(box, Qt::LeftButton, {}, start);
+    QTest::mouseMove(box, end);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, end);
+  }
   // Right-clicks a result box and picks Copy from its menu; false if Copy was disabled.
   bool copyFrom(const char* box) const {
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {}, {});  // at the top left corner
