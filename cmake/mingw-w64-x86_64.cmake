@@ -13,7 +13,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Without it the programs need libstdc++-6.dll and friends beside them, and
-# Wine ends them with status 53 and no message.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Wine ends them with status 53 and no message. A build against Qt's DLLs,
+# which use the shared runtime, shares it too: one copy of the C++ library in
+# the process, shipped beside the program.
+if(NOT QUARVEL_SHARED_MINGW_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+endif()
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wine-prefix)
