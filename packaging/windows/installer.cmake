@@ -1,0 +1,75 @@
+# The Windows install: the program with every DLL it loads beside it, Qt's
+# plugins in the folders Qt looks in, and the licenses of all it ships. CPack
+# turns it into an NSIS installer and a portable .zip of the same files.
+install(TARGETS quarvel-calc RUNTIME DESTINATION .)
+
+# Qt looks for plugins and translations beside the program, not where it was
+# built; qt.conf says so.
+set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
+install(FILES windows/qt.conf DESTINATION .)
+
+# Debian has no windeployqt: the DLLs are read from the program's and the
+# plugins' import tables, and taken from Qt's and the MinGW runtime's folders.
+# Any other name must be a system DLL, which Windows has.
+install(CODE "
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")
+  file(GET_RUNTIME_DEPENDENCIES
+    EXECUTABLES \"$<TARGET_FILE:quarvel-calc>\"
+    MODULES \"${qt_plugins}/platforms/qwindows.dll\" \"${qt_plugins}/styles/qwindowsvistastyle.dll\"
+    DIRECTORIES ${QUARVEL_WINDOWS_DLL_DIRS}
+    RESOLVED_DEPENDENCIES_VAR dlls
+    UNRESOLVED_DEPENDENCIES_VAR system_dlls)
+  foreach(dll IN LISTS system_dlls)
+    if(dll MATCHES \"^(Qt6|lib)\")
+      message(FATAL_ERROR \"\${dll} is needed but not found in ${QUARVEL_WINDOWS_DLL_DIRS}\")
+    endif()
+  endforeach()
+  file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\" FOLLOW_SYMLINK_CHAIN)
+")
+
+set(licenses licenses)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${licenses} RENAME quarvel-calc.txt)
+configure_file(windows/qt-notice.txt.in qt-notice.txt @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt-notice.txt DESTINATION ${licenses}/qt RENAME README.txt)
+install(FILES ${QT6_INSTALL_PREFIX}/quarvel-qt-build.txt DESTINATION ${licenses}/qt RENAME build.txt)
+# Debian's copyright record of the Qt source, which lists the bundled
+# libraries (zlib, PCRE2, libpng, HarfBuzz, FreeType, ...) and their licenses.
+install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION ${licenses}/qt RENAME copyright.txt)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION ${licenses}/qt RENAME LGPL-3.0.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION ${licenses}/qt RENAME GPL-3.0.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION ${licenses}/mingw-w64
+        RENAME gcc-runtime.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION ${licenses}/mingw-w64
+        RENAME winpthreads.txt)
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME quarvel-calc)
+set(CPACK_PACKAGE_VENDOR Quarvel)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quarvel Calc")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Quarvel Calc")
+set(CPACK_PACKAGE_FILE_NAME quarvel-calc-${PROJECT_VERSION}-windows-x64)
+set(CPACK_PACKAGE_EXECUTABLES quarvel-calc "Quarvel Calc")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_NSIS_PACKAGE_NAME "Quarvel Calc")
+set(CPACK_NSIS_DISPLAY_NAME "Quarvel Calc")
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_INSTALLED_ICON_NAME quarvel-calc.exe)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.ico)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer for a 64-bit program: it installs into the 64-bit
+# Program Files and registry view, and runs where no 32-bit layer is.
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# The uninstaller removes the program's key under the vendor's; the vendor's
+# own key goes too once nothing else of the vendor is left in it.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey /ifempty SHCTX \"Software\\Quarvel\"")
+include(CPack)
