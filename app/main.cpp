@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 #include "app/command_line.h"
 #include "app/parent_console.h"
 #include "window/application_identity.h"
 #include "window/form1.h"
+#include "window/translations.h"
 
 namespace {
 
@@ -118,6 +120,7 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(holdStartupMessages);
   QApplication application(argc, argv);
   releaseStartupMessages();
+  quarvel::installTranslations(application, QLocale::system());
 
   quarvel::Form1 form;
   form.show();

@@ -1,5 +1,6 @@
 #include "window/failure_report.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "window/application_identity.h"
@@ -10,21 +11,36 @@ namespace {
 
 constexpr qsizetype kLongestQuote = 40;
 
-QString quoted(const QString& text) {
-  return QLatin1Char('"') +
-         (text.size() > kLongestQuote ? text.left(kLongestQuote) + QChar(0x2026) : text) +
-         QLatin1Char('"');
+// The text as typed, cut after kLongestQuote characters.
+QString quotable(const QString& text) {
+  return text.size() > kLongestQuote ? text.left(kLongestQuote) + QChar(0x2026) : text;
+}
+
+// The core describes its failures in English and knows no other language.
+QString description(const estimate::Failure& failure) {
+  switch (failure.kind()) {
+    case estimate::FailureKind::TypeMismatch:
+      return QCoreApplication::translate("FailureReport", "Type mismatch");
+    case estimate::FailureKind::Overflow:
+      return QCoreApplication::translate("FailureReport", "Overflow");
+    case estimate::FailureKind::DivisionByZero:
+      return QCoreApplication::translate("FailureReport", "Division by zero");
+  }
+  return QString::fromUtf8(failure.what());
 }
 
 QString reason(const estimate::Failure& failure, std::span<const EstimateInput> inputs,
                const QString& tooLarge) {
   for (const EstimateInput& read : inputs) {
     if (read.input == failure.input()) {
-      return QStringLiteral("%1: %2 %3")
-          .arg(read.caption->text(), quoted(read.text),
-               failure.kind() == estimate::FailureKind::TypeMismatch
-                   ? QStringLiteral("is not a number.")
-                   : QStringLiteral("is out of range."));
+      //: %1 is a field's caption as shown, %2 the text typed into it.
+      const char* notANumber = QT_TRANSLATE_NOOP("FailureReport", "%1: \"%2\" is not a number.");
+      //: %1 is a field's caption as shown, %2 the text typed into it.
+      const char* outOfRange = QT_TRANSLATE_NOOP("FailureReport", "%1: \"%2\" is out of range.");
+      const QString sentence = QCoreApplication::translate(
+          "FailureReport",
+          failure.kind() == estimate::FailureKind::TypeMismatch ? notANumber : outOfRange);
+      return sentence.arg(read.caption->text(), quotable(read.text));
     }
   }
   return tooLarge;
@@ -37,12 +53,12 @@ void reportingFailures(QWidget* parent, std::span<const EstimateInput> inputs,
   try {
     estimate();
   } catch (const estimate::Failure& failure) {
-    showMessageBox(parent, {.title = QString::fromLatin1(kApplicationName),
-                            .text = QStringLiteral("Error %1: %2\n%3")
-                                        .arg(failure.number())
-                                        .arg(QString::fromUtf8(failure.what()),
-                                             reason(failure, inputs, tooLarge)),
-                            .icon = QMessageBox::Critical});
+    showMessageBox(parent,
+                   {.title = QString::fromLatin1(kApplicationName),
+                    .text = QStringLiteral("Error %1: %2\n%3")
+                                .arg(failure.number())
+                                .arg(description(failure), reason(failure, inputs, tooLarge)),
+                    .icon = QMessageBox::Critical});
   }
 }
 

@@ -127,9 +127,9 @@ double Form1::layoutScaleForFont() const {
     }
   }
   const DimensionCaptions inches = captionsFor(estimate::LengthUnit::Inches);
-  texts.insert(texts.end(), {{ui.Label3, QString::fromLatin1(inches.length)},
-                             {ui.Label4, QString::fromLatin1(inches.width)},
-                             {ui.Label5, QString::fromLatin1(inches.depth)},
+  texts.insert(texts.end(), {{ui.Label3, translated(inches.length)},
+                             {ui.Label4, translated(inches.width)},
+                             {ui.Label5, translated(inches.depth)},
                              {ui.Label1, QString::fromLatin1(kTypicalResult)},
                              {ui.Label8, QString::fromLatin1(kTypicalResult)},
                              {ui.Combo1, QString::fromLatin1(kLongestPrice)}});
@@ -160,7 +160,9 @@ void Form1::Command1_Click() {
   const EstimateInput inputs[] = {{estimate::Input::Length, ui.Label3, length},
                                   {estimate::Input::Width, ui.Label4, width},
                                   {estimate::Input::Depth, ui.Label5, depth}};
-  reportingFailures(this, inputs, tr("The volume is too large to compute."), [&] {
+  const QString tooLarge =
+      QCoreApplication::translate("Form1", "The volume is too large to compute.");
+  reportingFailures(this, inputs, tooLarge, [&] {
     std::optional<estimate::LengthUnit> unit;
     if (ui.Option2->isChecked()) {
       unit = estimate::LengthUnit::Inches;
@@ -193,7 +195,9 @@ void Form1::Command3_Click() {
   const QString price = ui.Combo1->currentText();
   const EstimateInput inputs[] = {{estimate::Input::Price, ui.Label2, price},
                                   {estimate::Input::Volume, ui.Label6, volume}};
-  reportingFailures(this, inputs, tr("The cost is too large to compute."), [&] {
+  const QString tooLarge =
+      QCoreApplication::translate("Form1", "The cost is too large to compute.");
+  reportingFailures(this, inputs, tooLarge, [&] {
     const auto cost =
         estimate::CostEstimate(utf16View(price), utf16View(volume), systemSeparators());
     if (cost) {
@@ -220,15 +224,15 @@ void Form1::Option2_Click() {
 
 void Form1::Label10_Click() {
   showMessageBox(this, {.title = QString::fromLatin1(kApplicationName),
-                        .text = QString::fromLatin1(kWarrantyText),
+                        .text = translated(kWarrantyText),
                         .icon = QMessageBox::NoIcon});
 }
 
 void Form1::showUnit(estimate::LengthUnit unit) {
   const DimensionCaptions captions = captionsFor(unit);
-  ui.Label3->setText(QString::fromLatin1(captions.length));
-  ui.Label4->setText(QString::fromLatin1(captions.width));
-  ui.Label5->setText(QString::fromLatin1(captions.depth));
+  ui.Label3->setText(translated(captions.length));
+  ui.Label4->setText(translated(captions.width));
+  ui.Label5->setText(translated(captions.depth));
   // Screen readers take a field's name from here, or on some platforms from its buddy label.
   for (QLabel* caption : {ui.Label3, ui.Label4, ui.Label5, ui.Label2}) {
     caption->buddy()->setAccessibleName(caption->text());

@@ -1,4 +1,5 @@
 #include "tests/window/support/form1_fixture.h"
+#include "window/translations.h"
 #include "window/window_metrics.h"
 
 namespace quarvel::testing {
@@ -329,6 +330,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication application(argc, argv);
+  // As the program does: the Spanish runs get the window in Spanish.
+  quarvel::installTranslations(application, QLocale::system());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
