@@ -9,10 +9,13 @@ set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
 install(FILES windows/qt.conf DESTINATION .)
+install(FILES ${QUARVEL_QT_TRANSLATIONS} DESTINATION translations)
 
 # Debian has no windeployqt: the DLLs are read from the program's and the
-# plugins' import tables, and taken from Qt's and the MinGW runtime's folders.
-# Any other name must be a system DLL, which Windows has.
+# plugins' import tables, and theirs in turn, and taken from Qt's and the
+# MinGW runtime's folders under their own names. Any other name must be a
+# system DLL, which Windows has. Debian ships the runtime's DLLs with their
+# symbols: a stripped install strips them too.
 install(CODE "
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
@@ -20,15 +23,23 @@ install(CODE "
   file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES \"$<TARGET_FILE:quarvel-calc>\"
     MODULES \"${qt_plugins}/platforms/qwindows.dll\" \"${qt_plugins}/styles/qwindowsvistastyle.dll\"
-    DIRECTORIES ${QUARVEL_WINDOWS_DLL_DIRS}
+    DIRECTORIES \"${QUARVEL_WINDOWS_DLL_FARM}\"
     RESOLVED_DEPENDENCIES_VAR dlls
     UNRESOLVED_DEPENDENCIES_VAR system_dlls)
   foreach(dll IN LISTS system_dlls)
-    if(dll MATCHES \"^(Qt6|lib)\")
-      message(FATAL_ERROR \"\${dll} is needed but not found in ${QUARVEL_WINDOWS_DLL_DIRS}\")
+    if(dll MATCHES \"^(qt6|lib)\")
+      message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}\")
     endif()
   endforeach()
-  file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\" FOLLOW_SYMLINK_CHAIN)
+  foreach(dll IN LISTS dlls)
+    file(REAL_PATH \${dll} dll)
+    file(INSTALL \${dll} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    get_filename_component(name \${dll} NAME)
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${CMAKE_INSTALL_PREFIX}/\${name}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  endforeach()
 ")
 
 set(licenses licenses)
@@ -69,7 +80,10 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The uninstaller removes the program's key under the vendor's; the vendor's
-# own key goes too once nothing else of the vendor is left in it.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey /ifempty SHCTX \"Software\\Quarvel\"")
+# The uninstaller removes the program's key under the vendor's only after
+# these commands, too late for the vendor's own key to go once empty: both go
+# here, in that order. The Start-menu folder kept in the program's key was
+# read when the uninstaller started.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "DeleteRegKey SHCTX \"Software\\Quarvel\\Quarvel Calc\"\nDeleteRegKey /ifempty SHCTX \"Software\\Quarvel\"")
 include(CPack)

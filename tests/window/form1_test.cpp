@@ -208,7 +208,11 @@ TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextI
         auto* label = qobject_cast<QLabel*>(c);
         if (!qobject_cast<ResultLabel*>(c) &&
             (label || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))) {
-          EXPECT_EQ(QFontInfo(c->font()).pointSize(), points) << c->objectName().toStdString();
+          // The family too: a font that was not found at all, as where no
+          // font is installed, would leave nothing here to measure.
+          const QFontInfo used(c->font());
+          EXPECT_EQ(std::pair(used.family(), used.pointSize()), std::pair(QString(family), points))
+              << c->objectName().toStdString();
         }
         const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
         const QSize needed =

@@ -20,7 +20,7 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-registry() { "$wine" reg query "$1" 2>/dev/null | tr -d '\r'; }
+registry() { "$wine" reg query "$1" | tr -d '\r'; }
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 
 case $step in
@@ -85,8 +85,10 @@ window)
   [ $status -eq 0 ] || fail "Ctrl+Q ended the program with status $status"
   ;;
 version)
-  # At a terminal, as a user types it; `script` gives the program a pty.
-  out=$(script -qec "'$wine' '$folder/quarvel-calc.exe' --version" /dev/null | tr -d '\r')
+  # At a terminal, as a user types it: `script` gives the program a pty, on
+  # which Wine's console draws each character and moves the cursor over spaces.
+  out=$(script -qec "'$wine' '$folder/quarvel-calc.exe' --version" /dev/null |
+    perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[\d;?]*[A-Za-z]//g; s/\r//g')
   [ "$out" = "quarvel-calc 1.00" ] || fail "--version printed: $out"
   ;;
 uninstall)
@@ -97,7 +99,7 @@ uninstall)
   [ ! -e "$folder" ] || fail "left behind: $(find "$folder")"
   [ ! -e "$menu" ] || fail "left in the Start menu: $(find "$menu")"
   for key in "$uninstall_key" 'HKLM\Software\Quarvel' 'HKCU\Software\Quarvel'; do
-    [ -z "$(registry "$key")" ] || fail "registry key left: $key"
+    ! "$wine" reg query "$key" >/dev/null 2>&1 || fail "registry key left: $key"
   done
   ;;
 *)
