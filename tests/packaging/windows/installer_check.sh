@@ -65,8 +65,14 @@ window)
   done
   "$wine" "$folder/quarvel-calc.exe" &
   program=$!
-  window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quarvel Calc$' | head -n 1)
-  [ -n "$window" ] || fail "no window"
+  # Polled, not --sync: a search fails outright on a window that closes
+  # meanwhile, as Wine's own do while it starts.
+  window=
+  until [ -n "$window" ]; do
+    ((SECONDS < 120)) || fail "no window"
+    sleep 0.1
+    window=$(xdotool search --onlyvisible --name '^Quarvel Calc$' 2>/dev/null | head -n 1) || true
+  done
   xdotool windowactivate --sync "$window"
   xdotool type 10 && xdotool key Tab && xdotool type 10 && xdotool key Tab &&
     xdotool type 0.5 && xdotool key Return
