@@ -93,6 +93,8 @@ window)
 version)
   # At a terminal, as a user types it: `script` gives the program a pty, on
   # which Wine's console draws each character and moves the cursor over spaces.
+  # Wine 8 refuses AttachConsole there, but the program inherits working
+  # standard handles: this checks what the user reads, not the attach path.
   out=$(script -qec "'$wine' '$folder/quarvel-calc.exe' --version" /dev/null |
     perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[\d;?]*[A-Za-z]//g; s/\r//g')
   [ "$out" = "quarvel-calc 1.00" ] || fail "--version printed: $out"
