@@ -21,7 +21,8 @@ fail() {
   exit 1
 }
 registry() { "$wine" reg query "$1" | tr -d '\r'; }
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
+stop_wine() { "$wineserver" -k 2>/dev/null && "$wineserver" -w || true; }
+trap stop_wine EXIT
 
 case $step in
 install)
@@ -58,7 +59,7 @@ window)
   export DISPLAY=:$number
   openbox --sm-disable --startup "touch '$work/window-manager-ready'" >/dev/null 2>&1 &
   openbox=$!
-  trap '"$wineserver" -k 2>/dev/null; kill $openbox $xvfb 2>/dev/null || true' EXIT
+  trap 'stop_wine; kill $openbox $xvfb 2>/dev/null || true' EXIT
   until [ -e "$work/window-manager-ready" ]; do
     ((SECONDS < 60)) || fail "openbox did not start"
     sleep 0.1
