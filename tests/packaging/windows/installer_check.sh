@@ -35,7 +35,8 @@ install)
   "$wine" "$installer" /S
   "$wineserver" -w
   for file in quarvel-calc.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll qt.conf licenses/quarvel-calc.txt licenses/qt/LGPL-3.0.txt; do
+    styles/qwindowsvistastyle.dll qt.conf translations/qtbase_es.qm licenses/quarvel-calc.txt \
+    licenses/qt/LGPL-3.0.txt; do
     [ -f "$folder/$file" ] || fail "not installed: $file"
   done
   [ -f "$menu/Quarvel Calc.lnk" ] || fail "no Start-menu shortcut"
