@@ -2,11 +2,17 @@
 
 #include <QtTest>
 
+#include "tests/window/support/window_texts.h"
+#include "window/form1.h"
+#include "window/translations.h"
+
 namespace {
 
-// The program started with the display variables of this environment removed and `settings` added.
+// The program started with the display and language variables of this
+// environment removed and `settings` added.
 void start(QProcess& app, const QStringList& arguments, const QStringList& settings = {}) {
-  const QRegularExpression display("^(QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY)=");
+  const QRegularExpression display(
+      "^(QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY|LANGUAGE|LANG|LC_ALL|LC_MESSAGES)=");
   QStringList environment = QProcess::systemEnvironment();
   environment.removeIf([&](const QString& setting) { return display.match(setting).hasMatch(); });
   app.setEnvironment(environment + settings);
@@ -83,6 +89,40 @@ TEST(QuarvelCalc, NoDisplayVariablesButPlatformNamed_Run_StartsInsteadOfRefusing
   EXPECT_EQ(app.state(), QProcess::Running) << app.readAllStandardError().toStdString();
   app.kill();
   app.waitForFinished();
+}
+
+// The first of the user's languages that the program has decides, English
+// included, for its own texts and the toolkit's alike; the program's window
+// as started shows all of them in that one language.
+TEST(QuarvelCalc, LanguageSettings_Started_WindowInTheFirstLanguageTheProgramHas) {
+  const QStringList english = quarvel::testing::windowTexts(quarvel::Form1());
+  QObject translators;  // removes the Spanish translations at the end
+  quarvel::installTranslations(translators, QLocale("es"));
+  const QStringList spanish = quarvel::testing::windowTexts(quarvel::Form1());
+  ASSERT_NE(english, spanish);
+  const QStringList probe{"QT_QPA_PLATFORM=offscreen", "QT_PLUGIN_PATH=" QUARVEL_TEST_PLUGINS};
+  const std::pair<QStringList, bool> rows[] = {
+#ifdef Q_OS_WIN  // one language, which Wine takes from LC_ALL
+      {{"LC_ALL=fr_FR.UTF-8"}, false},
+      {{"LC_ALL=es_MX.UTF-8"}, true},
+#else
+      {{"LANGUAGE=en:es", "LANG=es_MX.UTF-8"}, false},
+      {{"LANGUAGE=es:en", "LANG=en_US.UTF-8"}, true},
+      {{"LANGUAGE=de:es", "LANG=de_DE.UTF-8"}, true},
+      {{"LANGUAGE=de:en:es", "LANG=es_MX.UTF-8"}, false},
+      {{"LANG=fr_FR.UTF-8"}, false},
+      {{"LANG=es_MX.UTF-8"}, true},
+#endif
+  };
+  for (const auto& [settings, inSpanish] : rows) {
+    SCOPED_TRACE(settings.join(' ').toStdString());
+    QProcess app;
+    start(app, {"-plugin", "texts_probe"}, settings + probe);
+    ASSERT_TRUE(app.waitForFinished(10000));
+    EXPECT_EQ(app.exitCode(), 0) << app.readAllStandardError().toStdString();
+    const QStringList shown = QString::fromUtf8(app.readAllStandardOutput()).split('\n');
+    EXPECT_EQ(shown.mid(0, shown.size() - 1), inSpanish ? spanish : english);
+  }
 }
 
 }  // namespace
