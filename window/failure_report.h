@@ -3,6 +3,7 @@
 #include <functional>
 #include <span>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "estimate/failure.h"
@@ -21,9 +22,21 @@ struct EstimateInput {
 
 // Runs an estimate over `inputs`. A failure is reported in a message box: its
 // number and description, then which field holds what text and why it cannot
-// be read, or `tooLarge` when the arithmetic failed. The program goes on,
-// with every control as the failure left it.
-void reportingFailures(QWidget* parent, std::span<const EstimateInput> inputs,
-                       const QString& tooLarge, const std::function<void()>& estimate);
+// be read, or that the volume or cost is too large when the arithmetic
+// failed. The program goes on, with every control as the failure left it.
+class FailureReport {
+  Q_DECLARE_TR_FUNCTIONS(quarvel::FailureReport)
+
+ public:
+  enum class Result { Volume, Cost };
+
+  static void run(QWidget* parent, Result result, std::span<const EstimateInput> inputs,
+                  const std::function<void()>& estimate);
+
+ private:
+  static QString description(const estimate::Failure& failure);
+  static QString reason(const estimate::Failure& failure, Result result,
+                        std::span<const EstimateInput> inputs);
+};
 
 }  // namespace quarvel

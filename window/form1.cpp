@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,6 @@
 #include "window/app_icons.h"
 #include "window/application_identity.h"
 #include "window/failure_report.h"
-#include "window/form1_texts.h"
 #include "window/layout_scale.h"
 #include "window/locale_separators.h"
 #include "window/message_box.h"
@@ -34,6 +34,11 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::WindowTitleHint |
 constexpr char kTypicalResult[] = "9999999.99";
 constexpr char kTypicalEntry[] = "9999.99";
 constexpr char kLongestPrice[] = "100";
+
+// Texts, not numbers: what the user picks is read as typed. 66 is left out on purpose.
+constexpr std::array<const char*, 25> kPrices{"50", "52", "54", "56", "58", "60", "62", "64", "68",
+                                              "70", "72", "74", "76", "78", "80", "82", "84", "86",
+                                              "88", "90", "92", "94", "96", "98", "100"};
 
 bool isEnter(const QKeyEvent& event) {
   return (event.key() == Qt::Key_Return && event.modifiers() == Qt::NoModifier) ||
@@ -126,10 +131,10 @@ double Form1::layoutScaleForFont() const {
       texts.push_back({button, button->text()});
     }
   }
-  const DimensionCaptions inches = captionsFor(estimate::LengthUnit::Inches);
-  texts.insert(texts.end(), {{ui.Label3, translated(inches.length)},
-                             {ui.Label4, translated(inches.width)},
-                             {ui.Label5, translated(inches.depth)},
+  const std::array<QString, 3> inches = captions(estimate::LengthUnit::Inches);
+  texts.insert(texts.end(), {{ui.Label3, inches[0]},
+                             {ui.Label4, inches[1]},
+                             {ui.Label5, inches[2]},
                              {ui.Label1, QString::fromLatin1(kTypicalResult)},
                              {ui.Label8, QString::fromLatin1(kTypicalResult)},
                              {ui.Combo1, QString::fromLatin1(kLongestPrice)}});
@@ -160,9 +165,7 @@ void Form1::Command1_Click() {
   const EstimateInput inputs[] = {{estimate::Input::Length, ui.Label3, length},
                                   {estimate::Input::Width, ui.Label4, width},
                                   {estimate::Input::Depth, ui.Label5, depth}};
-  const QString tooLarge =
-      QCoreApplication::translate("Form1", "The volume is too large to compute.");
-  reportingFailures(this, inputs, tooLarge, [&] {
+  FailureReport::run(this, FailureReport::Result::Volume, inputs, [&] {
     std::optional<estimate::LengthUnit> unit;
     if (ui.Option2->isChecked()) {
       unit = estimate::LengthUnit::Inches;
@@ -195,9 +198,7 @@ void Form1::Command3_Click() {
   const QString price = ui.Combo1->currentText();
   const EstimateInput inputs[] = {{estimate::Input::Price, ui.Label2, price},
                                   {estimate::Input::Volume, ui.Label6, volume}};
-  const QString tooLarge =
-      QCoreApplication::translate("Form1", "The cost is too large to compute.");
-  reportingFailures(this, inputs, tooLarge, [&] {
+  FailureReport::run(this, FailureReport::Result::Cost, inputs, [&] {
     const auto cost =
         estimate::CostEstimate(utf16View(price), utf16View(volume), systemSeparators());
     if (cost) {
@@ -224,19 +225,31 @@ void Form1::Option2_Click() {
 
 void Form1::Label10_Click() {
   showMessageBox(this, {.title = QString::fromLatin1(kApplicationName),
-                        .text = translated(kWarrantyText),
+                        .text = tr("These programs and their documentation are offered without "
+                                   "warranty of any kind. Zandrel, Dunmaran (QZ9XQ), makes no "
+                                   "claim as to it's suitability for any purpose. This program is "
+                                   "AS IS, and changes may be made to it at any time without "
+                                   "incurring any obligations to former users. The entire risk "
+                                   "arising from the use of this product remains with the user."),
                         .icon = QMessageBox::NoIcon});
 }
 
 void Form1::showUnit(estimate::LengthUnit unit) {
-  const DimensionCaptions captions = captionsFor(unit);
-  ui.Label3->setText(translated(captions.length));
-  ui.Label4->setText(translated(captions.width));
-  ui.Label5->setText(translated(captions.depth));
+  const std::array<QString, 3> shown = captions(unit);
+  ui.Label3->setText(shown[0]);
+  ui.Label4->setText(shown[1]);
+  ui.Label5->setText(shown[2]);
   // Screen readers take a field's name from here, or on some platforms from its buddy label.
   for (QLabel* caption : {ui.Label3, ui.Label4, ui.Label5, ui.Label2}) {
     caption->buddy()->setAccessibleName(caption->text());
   }
+}
+
+std::array<QString, 3> Form1::captions(estimate::LengthUnit unit) {
+  if (unit == estimate::LengthUnit::Feet) {
+    return {tr("Length in Feet"), tr("Width in Feet"), tr("Depth in Feet")};
+  }
+  return {tr("Length in Inches"), tr("Width in Inches"), tr("Depth in Inches")};
 }
 
 void Form1::makeDefault(QPushButton* button) {

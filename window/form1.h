@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QDialog>
 #include <QString>
 
@@ -43,6 +45,8 @@ class Form1 : public QDialog {
   void Label10_Click();
 
   double layoutScaleForFont() const;
+  // The captions of the length, width and depth fields in `unit`.
+  static std::array<QString, 3> captions(estimate::LengthUnit unit);
   void showUnit(estimate::LengthUnit unit);
   void makeDefault(QPushButton* button);
 

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>FailureReport</name>
+    <name>quarvel::FailureReport</name>
     <message>
         <source>Type mismatch</source>
         <translation>No coinciden los tipos</translation>
@@ -25,9 +25,17 @@
         <extracomment>%1 is a field&apos;s caption as shown, %2 the text typed into it.</extracomment>
         <translation>%1: &quot;%2&quot; está fuera de rango.</translation>
     </message>
+    <message>
+        <source>The volume is too large to compute.</source>
+        <translation>El volumen es demasiado grande para calcularlo.</translation>
+    </message>
+    <message>
+        <source>The cost is too large to compute.</source>
+        <translation>El costo es demasiado grande para calcularlo.</translation>
+    </message>
 </context>
 <context>
-    <name>Form1</name>
+    <name>quarvel::Form1</name>
     <message>
         <source>&amp;Feet</source>
         <translation>&amp;Pies</translation>
@@ -58,7 +66,7 @@
     </message>
     <message>
         <source>Current Cost /YD</source>
-        <translation>Costo por yarda</translation>
+        <translation>Precio por yd³</translation>
     </message>
     <message>
         <source>Choose from list or enter manually</source>
@@ -73,12 +81,8 @@
         <translation>Costo total</translation>
     </message>
     <message>
-        <source>The volume is too large to compute.</source>
-        <translation>El volumen es demasiado grande para calcularlo.</translation>
-    </message>
-    <message>
-        <source>The cost is too large to compute.</source>
-        <translation>El costo es demasiado grande para calcularlo.</translation>
+        <source>These programs and their documentation are offered without warranty of any kind. Zandrel, Dunmaran (QZ9XQ), makes no claim as to it&apos;s suitability for any purpose. This program is AS IS, and changes may be made to it at any time without incurring any obligations to former users. The entire risk arising from the use of this product remains with the user.</source>
+        <translation>Estos programas y su documentación se ofrecen sin garantía de ningún tipo. Zandrel, Dunmaran (QZ9XQ), no asegura que sirvan para ningún fin. Este programa se entrega TAL CUAL, y puede cambiarse en cualquier momento sin que eso genere obligación alguna con usuarios anteriores. Todo el riesgo que resulte del uso de este producto corre por cuenta del usuario.</translation>
     </message>
     <message>
         <source>Length in Inches</source>
@@ -91,10 +95,6 @@
     <message>
         <source>Depth in Inches</source>
         <translation>Espesor en pulgadas</translation>
-    </message>
-    <message>
-        <source>These programs and their documentation are offered without warranty of any kind. Zandrel, Dunmaran (QZ9XQ), makes no claim as to it&apos;s suitability for any purpose. This program is AS IS, and changes may be made to it at any time without incurring any obligations to former users. The entire risk arising from the use of this product remains with the user.</source>
-        <translation>Estos programas y su documentación se ofrecen sin garantía de ningún tipo. Zandrel, Dunmaran (QZ9XQ), no asegura que sirvan para ningún fin. Este programa se entrega TAL CUAL, y puede cambiarse en cualquier momento sin que eso genere obligación alguna con usuarios anteriores. Todo el riesgo que resulte del uso de este producto corre por cuenta del usuario.</translation>
     </message>
 </context>
 <context>
