@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>These programs and their documentation are offered without warranty of any kind. Zandrel, Dunmaran (QZ9XQ), makes no claim as to it&apos;s suitability for any purpose. This program is AS IS, and changes may be made to it at any time without incurring any obligations to former users. The entire risk arising from the use of this product remains with the user.</source>
-        <translation>Estos programas y su documentación se ofrecen sin garantía de ningún tipo. Zandrel, Dunmaran (QZ9XQ), no asegura que sirvan para ningún fin. Este programa se entrega TAL CUAL, y puede cambiarse en cualquier momento sin que eso genere obligación alguna con usuarios anteriores. Todo el riesgo que resulte del uso de este producto corre por cuenta del usuario.</translation>
+        <translation>Estos programas y su documentación se ofrecen sin garantía de ningún tipo. Zandrel, Dunmaran (QZ9XQ), no garantiza que sean adecuados para ningún propósito. Este programa se entrega TAL CUAL, y puede cambiarse en cualquier momento sin que eso genere obligación alguna con usuarios anteriores. Todo el riesgo que resulte del uso de este producto corre por cuenta del usuario.</translation>
     </message>
     <message>
         <source>Length in Inches</source>
