@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Launch benchmark: first paint and memory of quarvel-calc against an empty
-Qt dialog and one with a line of text, under Xvfb with openbox; runs are
+Qt dialog, one with a line of text and that one as a top-level window of the
+calculator's kind, under Xvfb with openbox; runs are
 interleaved after one unmeasured warm-up run of each.
 
 Usage: launch.py [--wine INSTALL_DIR DIALOG_EXE] [BUILD_DIR [RUNS]]
@@ -67,6 +68,7 @@ def windows_programs(install_dir, dialog_exe, runtime_dir):
     dialog = os.path.join(dialog_dir, "empty_dialog.exe")
     subprocess.run(["x86_64-w64-mingw32-strip", "-o", dialog, dialog_exe], check=True)
     return {"empty_dialog": [WINE, dialog], "text_dialog": [WINE, dialog, "--text"],
+            "text_window": [WINE, dialog, "--text", "--window"],
             "quarvel-calc": [WINE, os.path.join(install_dir, "quarvel-calc.exe")]}
 
 
@@ -107,6 +109,7 @@ def main():
     env.update(XDG_RUNTIME_DIR=runtime_dir)
     dialog = os.path.join(build, "bench", "empty_dialog")
     programs = {"empty_dialog": [dialog], "text_dialog": [dialog, "--text"],
+                "text_window": [dialog, "--text", "--window"],
                 "quarvel-calc": [os.path.join(build, "app", "quarvel-calc")]}
     samples = {name: [] for name in programs}
     servers = []
