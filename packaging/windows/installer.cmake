@@ -13,10 +13,18 @@ install(FILES ${QUARVEL_QT_TRANSLATIONS} DESTINATION translations)
 
 # Debian has no windeployqt: the DLLs are read from the program's and the
 # plugins' import tables, and theirs in turn, and taken from Qt's and the
-# MinGW runtime's folders under their own names. Any other name must be a
-# system DLL, which Windows has. Debian ships the runtime's DLLs with their
-# symbols: a stripped install strips them too.
+# MinGW runtime's folders under their own names. Any other must be one of the
+# Windows DLLs named here, which every Windows has: a DLL found nowhere fails
+# the install rather than the program on a user's machine. Debian ships the
+# runtime's DLLs with their symbols: a stripped install strips them too.
+set(windows_dlls
+    advapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
+    api-ms-win-core-winrt-string-l1-1-0 authz comdlg32 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32
+    kernel32 mpr msvcrt netapi32 ole32 oleaut32 shcore shell32 shlwapi user32 userenv uxtheme
+    version winmm ws2_32 wtsapi32)
+list(TRANSFORM windows_dlls APPEND .dll)
 install(CODE "
+  set(windows_dlls \"${windows_dlls}\")
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")
@@ -25,10 +33,12 @@ install(CODE "
     MODULES \"${qt_plugins}/platforms/qwindows.dll\" \"${qt_plugins}/styles/qwindowsvistastyle.dll\"
     DIRECTORIES \"${QUARVEL_WINDOWS_DLL_FARM}\"
     RESOLVED_DEPENDENCIES_VAR dlls
-    UNRESOLVED_DEPENDENCIES_VAR system_dlls)
-  foreach(dll IN LISTS system_dlls)
-    if(dll MATCHES \"^(qt6|lib)\")
-      message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}\")
+    UNRESOLVED_DEPENDENCIES_VAR unresolved)
+  foreach(dll IN LISTS unresolved)
+    string(TOLOWER \${dll} name)
+    list(FIND windows_dlls \${name} known)
+    if(known EQUAL -1)
+      message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}, nor a Windows DLL\")
     endif()
   endforeach()
   foreach(dll IN LISTS dlls)
