@@ -1,6 +1,6 @@
 # The Windows install: the program with every DLL it loads beside it, Qt's
 # plugins in the folders Qt looks in, and the licenses of all it ships. CPack
-# turns it into an installer and a portable .zip of the same files.
+# turns it into an installer, an MSI and a portable .zip of the same files.
 install(TARGETS quarvel-calc RUNTIME DESTINATION .)
 
 # Qt looks for plugins and translations beside the program, not where it was
@@ -68,9 +68,13 @@ install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION ${licenses}/
         RENAME winpthreads.txt)
 
 # The installer for people (NSIS, with a script of the project's own, as
-# CPack's own asks for administrator rights) and the .zip.
-set(CPACK_GENERATOR NSIS ZIP)
+# CPack's own asks for administrator rights), the MSI for managed deployment
+# (msi.cmake runs msitools' wixl on the staged install) and the .zip.
+set(CPACK_GENERATOR NSIS ZIP External)
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/msi.cmake)
+set(CPACK_QUARVEL_WXS ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.wxs)
 set(CPACK_PACKAGE_NAME quarvel-calc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Quarvel)
