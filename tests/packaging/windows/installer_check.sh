@@ -77,7 +77,9 @@ gone() {
 }
 # As Installed apps runs it: a whole command line.
 quiet_uninstall() {
-  printf '@%s\r\n' "$(value "$1" QuietUninstallString)" >"$drive/quiet.cmd"
+  local command
+  command=$(value "$1" QuietUninstallString) && [ -n "$command" ] || fail "no QuietUninstallString in $1"
+  printf '@%s\r\n' "$command" >"$drive/quiet.cmd"
   run cmd /c 'C:\quiet.cmd' || fail "the QuietUninstallString ended with status $?"
 }
 version_record() {
@@ -107,7 +109,7 @@ display() {
 # Polled, not --sync: a search fails outright on a window that closes
 # meanwhile, as Wine's own do while it starts.
 window() {
-  local found= deadline=$((SECONDS + 120))
+  local found='' deadline=$((SECONDS + 120))
   until [ -n "$found" ]; do
     ((SECONDS < deadline)) || fail "no window named $1"
     sleep 0.1
@@ -152,7 +154,7 @@ older)
   ;;
 install)
   rm -rf "$prefix"
-  run "$new.exe" /S
+  run "$new.exe" /S || fail "the installer ended with status $?"
   installed HKLM "$everyones" "$common_menu" "$version"
   version_record "$new.exe"
   version_record "$everyones/Uninstall.exe"
@@ -161,7 +163,7 @@ install)
     <(unzip -Z1 "$new.zip" | sed -n 's|^[^/]*/\(.*[^/]\)$|\1|p' | sort) ||
     fail "the .zip and the install differ"
   rm "$everyones/Qt6Core.dll"
-  run "$new.exe" /S
+  run "$new.exe" /S || fail "the same version again ended with status $?"
   installed HKLM "$everyones" "$common_menu" "$version"
   ;;
 window)
@@ -216,12 +218,12 @@ uninstall)
   ;;
 just_me)
   rm -rf "$prefix"
-  run "$old.exe" /S /CurrentUser
+  run "$old.exe" /S /CurrentUser || fail "the older installer ended with status $?"
   installed HKCU "$user/AppData/Local/Programs/$name" "$own_menu" 0.99
   not_everyones
   # Upgraded just for the user, with no word of it, and moved elsewhere: Wine
   # quotes an argument with a space, and NSIS takes /D= unquoted only.
-  run "$new.exe" /S "/D=$(windows_path "$user/Calc")"
+  run "$new.exe" /S "/D=$(windows_path "$user/Calc")" || fail "the upgrade ended with status $?"
   installed HKCU "$user/Calc" "$own_menu" "$version"
   [ ! -e "$user/AppData/Local/Programs/$name" ] || fail "the older version is left"
   not_everyones
@@ -230,13 +232,13 @@ just_me)
   ;;
 msi)
   rm -rf "$prefix"
-  run msiexec /i "$old.msi" /qn
+  run msiexec /i "$old.msi" /qn || fail "the older MSI ended with status $?"
   msi_installed 0.99
-  run msiexec /i "$new.msi" /qn
+  run msiexec /i "$new.msi" /qn || fail "the upgrade ended with status $?"
   msi_installed "$version"
   ! run msiexec /i "$old.msi" /qn || fail "the older MSI ended with status 0"
   msi_installed "$version"
-  run msiexec /x "$new.msi" /qn
+  run msiexec /x "$new.msi" /qn || fail "the removal ended with status $?"
   gone "$everyones"
   [ -z "$(entries)" ] || fail "left in Installed apps: $(entries)"
   ;;
