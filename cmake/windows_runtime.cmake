@@ -1,3 +1,8 @@
+# Only a cross build: these are the build machine's folders, and its Qt
+# translations stand in for Windows Qt's.
+if(NOT CMAKE_CROSSCOMPILING)
+  return()
+endif()
 # The folders on this build machine that hold the DLLs a Windows build of the
 # window loads: Qt's own and the MinGW-w64 runtime's (the C++ library, libgcc
 # and winpthreads, which Qt's DLLs link as DLLs). Tests run under Wine with

@@ -1,6 +1,6 @@
 # The Windows install: the program with every DLL it loads beside it, Qt's
 # plugins in the folders Qt looks in, and the licenses of all it ships. CPack
-# turns it into an NSIS installer and a portable .zip of the same files.
+# turns it into an installer, an MSI and a portable .zip of the same files.
 install(TARGETS quarvel-calc RUNTIME DESTINATION .)
 
 # Qt looks for plugins and translations beside the program, not where it was
@@ -13,10 +13,18 @@ install(FILES ${QUARVEL_QT_TRANSLATIONS} DESTINATION translations)
 
 # Debian has no windeployqt: the DLLs are read from the program's and the
 # plugins' import tables, and theirs in turn, and taken from Qt's and the
-# MinGW runtime's folders under their own names. Any other name must be a
-# system DLL, which Windows has. Debian ships the runtime's DLLs with their
-# symbols: a stripped install strips them too.
+# MinGW runtime's folders under their own names. Any other must be one of the
+# Windows DLLs named here, which every Windows has: a DLL found nowhere fails
+# the install rather than the program on a user's machine. Debian ships the
+# runtime's DLLs with their symbols: a stripped install strips them too.
+set(windows_dlls
+    advapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
+    api-ms-win-core-winrt-string-l1-1-0 authz comdlg32 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32
+    kernel32 mpr msvcrt netapi32 ole32 oleaut32 shcore shell32 shlwapi user32 userenv uxtheme
+    version winmm ws2_32 wtsapi32)
+list(TRANSFORM windows_dlls APPEND .dll)
 install(CODE "
+  set(windows_dlls \"${windows_dlls}\")
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")
@@ -25,10 +33,12 @@ install(CODE "
     MODULES \"${qt_plugins}/platforms/qwindows.dll\" \"${qt_plugins}/styles/qwindowsvistastyle.dll\"
     DIRECTORIES \"${QUARVEL_WINDOWS_DLL_FARM}\"
     RESOLVED_DEPENDENCIES_VAR dlls
-    UNRESOLVED_DEPENDENCIES_VAR system_dlls)
-  foreach(dll IN LISTS system_dlls)
-    if(dll MATCHES \"^(qt6|lib)\")
-      message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}\")
+    UNRESOLVED_DEPENDENCIES_VAR unresolved)
+  foreach(dll IN LISTS unresolved)
+    string(TOLOWER \${dll} name)
+    list(FIND windows_dlls \${name} known)
+    if(known EQUAL -1)
+      message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}, nor a Windows DLL\")
     endif()
   endforeach()
   foreach(dll IN LISTS dlls)
@@ -57,33 +67,32 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION ${licenses
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION ${licenses}/mingw-w64
         RENAME winpthreads.txt)
 
-set(CPACK_GENERATOR NSIS ZIP)
+# The installer for people (NSIS, with a script of the project's own, as
+# CPack's own asks for administrator rights), the MSI for managed deployment
+# (msi.cmake runs msitools' wixl on the staged install) and the .zip.
+set(CPACK_GENERATOR NSIS ZIP External)
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/msi.cmake)
+set(CPACK_QUARVEL_WXS ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.wxs)
 set(CPACK_PACKAGE_NAME quarvel-calc)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Quarvel)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quarvel Calc")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Quarvel Calc")
 set(CPACK_PACKAGE_FILE_NAME quarvel-calc-${PROJECT_VERSION}-windows-x64)
-set(CPACK_PACKAGE_EXECUTABLES quarvel-calc "Quarvel Calc")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_NSIS_PACKAGE_NAME "Quarvel Calc")
 set(CPACK_NSIS_DISPLAY_NAME "Quarvel Calc")
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME quarvel-calc.exe)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/quarvel-calc.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A 64-bit installer for a 64-bit program: it installs into the 64-bit
-# Program Files and registry view, and runs where no 32-bit layer is.
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The uninstaller removes the program's key under the vendor's only after
-# these commands, too late for the vendor's own key to go once empty: both go
-# here, in that order. The Start-menu folder kept in the program's key was
-# read when the uninstaller started.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-    "DeleteRegKey SHCTX \"Software\\Quarvel\\Quarvel Calc\"\nDeleteRegKey /ifempty SHCTX \"Software\\Quarvel\"")
+# The installer's version record: four numbers, and the license's copyright.
+math(EXPR major "${PROJECT_VERSION_MAJOR} + 0")
+math(EXPR minor "${PROJECT_VERSION_MINOR} + 0")
+set(CPACK_QUARVEL_VERSION_QUAD ${major}.${minor}.0.0)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE CPACK_QUARVEL_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
 include(CPack)
