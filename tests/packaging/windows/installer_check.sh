@@ -107,16 +107,28 @@ display() {
   done
 }
 # Polled, not --sync: a search fails outright on a window that closes
-# meanwhile, as Wine's own do while it starts.
+# meanwhile, as Wine's own do while it starts; and until the window has the
+# keyboard, keys typed into it are lost.
 window() {
   local found='' deadline=$((SECONDS + 120))
-  until [ -n "$found" ]; do
-    ((SECONDS < deadline)) || fail "no window named $1"
+  until [ -n "$found" ] && [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$found" ]; do
+    ((SECONDS < deadline)) || fail "no window named $1 with the keyboard"
     sleep 0.1
     found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -z "$found" ] || xdotool windowactivate "$found" 2>/dev/null || true
   done
-  xdotool windowactivate --sync "$found"
   echo "$found"
+}
+# Presses KEY until the program PID has ended, and gives its status: a modal
+# box never holds a step up.
+press_until_gone() {
+  local deadline=$((SECONDS + 60))
+  while kill -0 "$1" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "$2 did not end the program"
+    xdotool key "$2"
+    sleep 0.5
+  done
+  wait "$1"
 }
 state() { find "$everyones" "$common_menu" -printf '%P %s %T@\n' | sort && query "HKLM\\$apps\\$name"; }
 # The versions in Installed apps of this name: an MSI names its key by its
@@ -182,9 +194,8 @@ window)
     ((SECONDS < 120)) || fail "the clipboard holds '$(xclip -o -selection clipboard)', not 1.85"
     sleep 0.1
   done
-  xdotool key ctrl+q
   status=0
-  wait $program || status=$?
+  press_until_gone $program ctrl+q || status=$?
   [ $status -eq 0 ] || fail "Ctrl+Q ended the program with status $status"
   ;;
 version)
@@ -204,10 +215,10 @@ downgrade)
   titles=()
   for language in es_MX.UTF-8 en_US.UTF-8; do
     LC_ALL=$language "$wine" "$old.exe" &
+    installer=$!
     box=$(window "$name")
     titles+=("$(xdotool getwindowname "$box")")
-    xdotool key Return
-    ! wait $! || fail "the older installer ended with status 0 in $language"
+    ! press_until_gone $installer Return || fail "the older installer ended with status 0 in $language"
   done
   [ "${titles[0]}" != "${titles[1]}" ] || fail "the same box in Spanish and English: ${titles[0]}"
   [ "$(state)" = "$before" ] || fail "the older installer changed the install"
