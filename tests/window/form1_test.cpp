@@ -56,11 +56,9 @@ TEST_F(Form1Test, VolumeShown_AccessKeyAndEnterAtOnce_RelabelAndComputeInTheNewU
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(text("Label1"), volume);
     EXPECT_EQ(focused(), option);
-    for (auto [label, field, dimension] : {std::tuple{"Label3", "Text1", "Length"},
-                                           {"Label4", "Text2", "Width"},
-                                           {"Label5", "Text3", "Depth"}}) {
-      EXPECT_EQ(text(label), QStringLiteral("%1 in %2").arg(dimension, unit));
-      EXPECT_EQ(control(field)->accessibleName(), text(label));
+    for (const char* caption : {"Label3", "Label4", "Label5"}) {  // and a reader names the field so
+      EXPECT_TRUE(text(caption).endsWith(unit));
+      EXPECT_EQ(control<QLabel>(caption)->buddy()->accessibleName(), text(caption));
     }
   }
 }
