@@ -5,15 +5,6 @@
 namespace quarvel::testing {
 namespace {
 
-// The translations for `locale` installed until the end of the scope.
-class Language {
- public:
-  explicit Language(const QLocale& locale) { installTranslations(translators_, locale); }
-
- private:
-  QObject translators_;  // removes the translators it holds
-};
-
 class TranslationTest : public Form1Test {
  protected:
   // Every text the window shows, in the same order in every language: the
@@ -62,7 +53,8 @@ class TranslationTest : public Form1Test {
 // Other languages get English: the program is started under them elsewhere.
 TEST_F(TranslationTest, Spanish_EveryTextShown_TranslatedOrKeptOnPurpose) {
   const QStringList english = shownTexts();
-  const Language spanish(QLocale("es_MX"));
+  QObject translators;  // removes the Spanish translations at the end
+  installTranslations(translators, QLocale("es_MX"));
   boxes_.clear();
   form_ = std::make_unique<Form1>();
   form_->show();

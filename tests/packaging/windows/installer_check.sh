@@ -146,12 +146,11 @@ packages)
   ;;
 older)
   cmake=$1 cpack=$2 source=$3 copy=$work/older/source
-  shift 3
   rm -rf "$copy" "$work/older/packages" && mkdir -p "$copy"
   tar -C "$source" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
   sed -i "s/^  VERSION $version\$/  VERSION 0.99/" "$copy/CMakeLists.txt"
   sed -i "1s/($version)/(0.99)/" "$copy/packaging/changelog"
-  "$cmake" -S "$copy" -B "$work/older/build" "$@" >/dev/null
+  (cd "$copy" && "$cmake" --preset windows -B "$work/older/build" -DQUARVEL_TESTS=OFF -DQUARVEL_BENCH=OFF >/dev/null)
   "$cmake" --build "$work/older/build" -j "$(nproc)" >/dev/null
   "$cpack" --config "$work/older/build/CPackConfig.cmake" -G "NSIS;External" -B "$work/older/packages" >/dev/null
   ls -l "$old".{exe,msi}
