@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/parent_console.h"
+#include "app/running_mark.h"
 #include "window/application_identity.h"
 #include "window/form1.h"
 #include "window/translations.h"
@@ -105,6 +106,7 @@ void releaseStartupMessages() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  quarvel::markRunning();
   quarvel::attachParentConsole();
   if (const std::optional<int> status = quarvel::answerCommandLine(argc, argv)) {
     return *status;
