@@ -14,18 +14,21 @@ file(GLOB_RECURSE files LIST_DIRECTORIES false ${stage}/*)
 list(REMOVE_ITEM files ${stage}/${CPACK_NSIS_INSTALLED_ICON_NAME})
 list(JOIN files "\n" files)
 file(WRITE ${work}/files.txt "${files}\n")
-execute_process(COMMAND ${WIXL_HEAT} --prefix ${stage}/ --directory-ref INSTALLDIR
+# The files are 64-bit components (Win64 below), as the program is.
+execute_process(COMMAND ${WIXL_HEAT} --prefix ${stage}/ --directory-ref INSTALLDIR --win64
                         --component-group InstalledFiles --var var.Stage
-                INPUT_FILE ${work}/files.txt OUTPUT_VARIABLE fragment COMMAND_ERROR_IS_FATAL ANY)
-# The files are 64-bit components, as the program is.
-string(REPLACE "Guid=\"*\"" "Guid=\"*\" Win64=\"yes\"" fragment "${fragment}")
-file(WRITE ${work}/files.wxs "${fragment}")
+                INPUT_FILE ${work}/files.txt OUTPUT_FILE ${work}/files.wxs COMMAND_ERROR_IS_FATAL ANY)
 
+# Windows Installer compares three numbers of a version; a product of this one
+# (whose third is always 0) sorts below this bound, and one of the next above it.
+string(REGEX REPLACE "^([0-9]+)[.]([0-9]+).*" "\\1.\\2.1" next ${CPACK_QUARVEL_VERSION_QUAD})
 file(RELATIVE_PATH icon ${stage} ${CPACK_NSIS_MUI_ICON})
 execute_process(COMMAND ${WIXL} --arch x64 --output ${msi}
-                        -D Stage=. -D Icon=${icon} -D Version=${CPACK_PACKAGE_VERSION}
+                        -D Stage=. -D Win64=yes -D Icon=${icon} -D Version=${CPACK_PACKAGE_VERSION} -D NextVersion=${next}
                         -D Name=${CPACK_NSIS_DISPLAY_NAME} -D Vendor=${CPACK_PACKAGE_VENDOR}
-                        -D Url=${CPACK_NSIS_URL_INFO_ABOUT} -D Program=${CPACK_NSIS_INSTALLED_ICON_NAME}
-                        ${CPACK_QUARVEL_WXS} ${work}/files.wxs
+                        -D UpgradeCode=${CPACK_QUARVEL_UPGRADE_CODE} -D Url=${CPACK_NSIS_URL_INFO_ABOUT}
+                        -D Program=${CPACK_NSIS_INSTALLED_ICON_NAME} ${CPACK_QUARVEL_WXS} ${work}/files.wxs
                 WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CPACK_QUARVEL_CMAKE} -D FILE=${msi} -D DESCRIPTION=${CPACK_NSIS_DISPLAY_NAME}
+                        -D URL=${CPACK_NSIS_URL_INFO_ABOUT} -P ${CPACK_QUARVEL_SIGN_SCRIPT} COMMAND_ERROR_IS_FATAL ANY)
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})
