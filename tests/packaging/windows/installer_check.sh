@@ -1,43 +1,64 @@
 #!/usr/bin/env bash
-# Usage: installer_check.sh WORK VERSION STEP [ARGUMENT...]
-# The Windows packages of VERSION as users and IT meet them, under Wine, in
-# WORK: packages and older (this source as 0.99) build them; install, window,
-# version, downgrade and uninstall share one Wine prefix, in that order;
-# just_me and msi have one each. Window and downgrade run on a display of
-# their own with a window manager, as on a desktop.
+# Usage: installer_check.sh WORK VERSION SCENARIO [ARGUMENT...]
+# The Windows packages of VERSION as users and IT meet them, under Wine, each
+# scenario in a Wine prefix of its own in WORK. packages and older build them
+# (older from a copy of this source lowered to 0.99); the others install them.
 set -euo pipefail
-work=$1 version=$2 step=$3
+work=$1 version=$2 scenario=$3
 shift 3
-if [[ $step = window || $step = downgrade ]] && [ -z "${QUARVEL_CHECK_DISPLAY:-}" ]; then
-  QUARVEL_CHECK_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$work" "$version" "$step"
+# The program's window needs a display, with a window manager as on a desktop.
+if [[ $scenario = window || $scenario = open ]] && [ -z "${QUARVEL_CHECK_DISPLAY:-}" ]; then
+  QUARVEL_CHECK_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$work" "$version" "$scenario"
 fi
 [ -n "${QUARVEL_CHECK_DISPLAY:-}" ] || unset DISPLAY WAYLAND_DISPLAY
-prefix=$work/prefix
-[[ $step = just_me || $step = msi ]] && prefix+=-$step
+prefix=$work/prefix-$scenario
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver name="Quarvel Calc"
 apps='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 drive=$prefix/drive_c
 user=$drive/users/$(id -un)
 everyones=$drive/Program\ Files/$name
+own=$user/AppData/Local/Programs/$name
 common_menu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs
 own_menu=$user/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
 new=$work/packages/quarvel-calc-$version-windows-x64
+rebuilt=$work/rebuilt/quarvel-calc-$version-windows-x64
 old=$work/older/packages/quarvel-calc-0.99-windows-x64
+signer=$work/signer
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap '"$wineserver" -k 2>/dev/null && "$wineserver" -w; kill $(jobs -p) 2>/dev/null || true' EXIT
-# A program and all it started, waited for; the status is the program's.
-run() {
-  local status=0
+# Until COMMAND succeeds, for at most SECONDS from now.
+poll() {
+  local deadline=$((SECONDS + $1)) what=$2
+  shift 2
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "$what"
+    sleep 0.1
+  done
+}
+# A Windows program and all it started, waited for (but the program the
+# scenario started); the status is the program's, as a Unix parent sees it
+# (modulo 256), and must be STATUS.
+program=''
+expect() {
+  local status=0 wanted=$1
+  shift
   "$wine" "$@" || status=$?
-  "$wineserver" -w
-  return $status
+  [ -n "$program" ] || "$wineserver" -w
+  ((status == wanted % 256)) || fail "$* ended with status $status, not $wanted"
+}
+# As Installed apps runs it, a whole command line.
+quiet_uninstall() { # STATUS ROOT
+  local command
+  command=$(value "$2" QuietUninstallString) && [ -n "$command" ] || fail "no QuietUninstallString in $2"
+  printf '@%s\r\n' "$command" >"$drive/quiet.cmd"
+  expect "$1" cmd /c 'C:\quiet.cmd'
 }
 query() { "$wine" reg query "$@" | tr -d '\r'; }
 value() { query "$1\\$apps\\$name" | sed -n "s/^ *$2 *REG_[A-Z]* *//p"; }
 windows_path() { local path=${1#"$drive"} && echo "C:${path//\//\\}"; }
-# Absent, as read from its parent, or else the parent from its own: a Wine
+# Absent as read from its parent, or else the parent from its own: a Wine
 # that cannot read the registry is no pass.
 no_key() {
   [[ $1 = *\\* ]] || fail "cannot read the registry"
@@ -45,103 +66,92 @@ no_key() {
   keys=$(query "${1%\\*}" 2>/dev/null) || { no_key "${1%\\*}" && return; }
   ! grep -qi "\\\\${1##*\\}\$" <<<"$keys" || fail "registry key left: $1"
 }
+# The versions in Installed apps of this name, in either scope, under any
+# key, as an MSI's is named by its product code.
+entries() {
+  for root in HKLM HKCU; do
+    { query "$root\\$apps" /s 2>/dev/null || true; } |
+      awk "/^HKEY_/ { n = 0 } /^ +DisplayName +REG_SZ +$name\$/ { n = 1 } n && \$1 == \"DisplayVersion\" { print \$3 }"
+  done
+}
+# Everything an install may touch, to compare before and after.
+state() {
+  { find "$everyones" "$own" "$common_menu" "$own_menu" -printf '%p %s %T@\n' 2>/dev/null || true; } | sort
+  entries
+}
+# COMMAND, which checks its own status, changes nothing.
+unchanged() {
+  local before
+  before=$(state)
+  "$@"
+  [ "$(state)" = "$before" ] || fail "$* changed the install"
+}
 installed() { # ROOT FOLDER MENU VERSION
   local at size kb
   at=$(windows_path "$2")
-  for file in quarvel-calc.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll qt.conf translations/qtbase_es.qm licenses/quarvel-calc.txt \
-    licenses/qt/LGPL-3.0.txt; do
-    [ -f "$2/$file" ] || fail "not installed in $2: $file"
+  for file in "$2"/{quarvel-calc.exe,Qt6{Core,Gui,Widgets}.dll,{platforms/qwindows,styles/qwindowsvistastyle}.dll} \
+    "$2"/{qt.conf,translations/qtbase_es.qm,licenses/{quarvel-calc,qt/LGPL-3.0}.txt} "$3/$name.lnk"; do
+    [ -f "$file" ] || fail "not installed: $file"
   done
-  [ -f "$3/$name.lnk" ] || fail "no shortcut in $3"
-  for field in "DisplayName=$name" "DisplayVersion=$4" Publisher=Quarvel \
-    "DisplayIcon=$at\\quarvel-calc.exe" "InstallLocation=$at" "UninstallString=\"$at\\Uninstall.exe\"" \
-    "QuietUninstallString=\"$at\\Uninstall.exe\" /S"; do
+  for field in "DisplayName=$name" "DisplayVersion=$4" Publisher=Quarvel "DisplayIcon=$at\\quarvel-calc.exe" \
+    "InstallLocation=$at" "UninstallString=\"$at\\Uninstall.exe\"" "QuietUninstallString=\"$at\\Uninstall.exe\" /S _?=$at"; do
     [ "$(value "$1" "${field%%=*}")" = "${field#*=}" ] || fail "Installed apps lacks $field: $(value "$1" '.*')"
   done
   [[ $(value "$1" URLInfoAbout) = https://* ]] || fail "no web address in Installed apps"
   size=$(($(value "$1" EstimatedSize))) kb=$(du -sk --apparent-size "$2" | cut -f1)
   ((size > kb * 9 / 10 && size < kb * 11 / 10)) || fail "EstimatedSize $size KB, installed $kb KB"
-}
-not_everyones() {
-  [ ! -e "$everyones" ] && [ ! -e "$common_menu/$name.lnk" ] || fail "in Program Files or everyone's Start menu"
-  no_key "HKLM\\$apps\\$name"
-  no_key 'HKLM\Software\Quarvel'
-}
-gone() {
-  not_everyones
-  [ ! -e "$1" ] || fail "left behind: $(find "$1")"
-  [ ! -e "$own_menu/$name.lnk" ] || fail "a shortcut left in the user's Start menu"
-  no_key "HKCU\\$apps\\$name"
-  no_key 'HKCU\Software\Quarvel'
-}
-# As Installed apps runs it: a whole command line.
-quiet_uninstall() {
-  local command
-  command=$(value "$1" QuietUninstallString) && [ -n "$command" ] || fail "no QuietUninstallString in $1"
-  printf '@%s\r\n' "$command" >"$drive/quiet.cmd"
-  run cmd /c 'C:\quiet.cmd' || fail "the QuietUninstallString ended with status $?"
-}
-version_record() {
-  local record
-  record=$(strings -el "$1")
-  for field in ProductName CompanyName LegalCopyright FileDescription ProductVersion FileVersion; do
-    grep -A1 -x "$field" <<<"$record" | sed -n 2p | grep -q . || fail "$1 has no $field"
-  done
-  grep -A1 -x ProductVersion <<<"$record" | grep -qx "$version" || fail "$1 is not version $version"
-}
-# Polled, not --sync: a search fails outright on a window that closes
-# meanwhile, as Wine's own do while it starts; and until the window has the
-# keyboard, keys typed into it are lost.
-window() {
-  local found='' deadline=$((SECONDS + 120))
-  until [ -n "$found" ] && [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$found" ]; do
-    ((SECONDS < deadline)) || fail "no window named $1 with the keyboard"
-    sleep 0.1
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-    [ -z "$found" ] || xdotool windowactivate "$found" 2>/dev/null || true
-  done
-  echo "$found"
-}
-# Presses KEY until the program PID has ended, and gives its status: a modal
-# box never holds a step up.
-press_until_gone() {
-  local deadline=$((SECONDS + 60))
-  while kill -0 "$1" 2>/dev/null; do
-    ((SECONDS < deadline)) || fail "$2 did not end the program"
-    xdotool key "$2"
-    sleep 0.5
-  done
-  wait "$1"
-}
-state() { find "$everyones" "$common_menu" -printf '%P %s %T@\n' | sort && query "HKLM\\$apps\\$name"; }
-# The versions in Installed apps of this name: an MSI names its key by its
-# product code. Wine lists a key's values by name.
-entries() {
-  query "HKLM\\$apps" /s |
-    awk "/^HKEY_/ { n = 0 } /^ +DisplayName +REG_SZ +$name\$/ { n = 1 } n && \$1 == \"DisplayVersion\" { print \$3 }"
+  [ "$(entries)" = "$4" ] || fail "Installed apps, for $4: $(entries)"
 }
 msi_installed() {
-  [ -f "$everyones/quarvel-calc.exe" ] || fail "the MSI installed no program"
   # Wine puts a per-machine shortcut in the user's Start menu.
-  [ -f "$common_menu/$name.lnk" ] || [ -f "$own_menu/$name.lnk" ] || fail "no shortcut"
+  [ -f "$everyones/quarvel-calc.exe" ] && { [ -f "$common_menu/$name.lnk" ] || [ -f "$own_menu/$name.lnk" ]; } ||
+    fail "the MSI installed no program or no shortcut"
   [ "$(entries)" = "$1" ] || fail "Installed apps, for $1: $(entries)"
-  query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*\.ico$' ||
-    fail "no icon in Installed apps"
+  query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*\.ico$' || fail "no icon in Installed apps"
 }
-
-if [ -n "${QUARVEL_CHECK_DISPLAY:-}" ]; then
-  openbox --sm-disable --startup "touch '$work/$step-window-manager'" >/dev/null 2>&1 &
-  until [ -e "$work/$step-window-manager" ]; do
-    ((SECONDS < 60)) || fail "openbox did not start"
-    sleep 0.1
+# Nothing left of any install: folders, shortcuts, entries, the vendor's keys.
+nothing_left() {
+  [ ! -e "$everyones" ] && [ ! -e "$own" ] && [ ! -e "$1" ] || fail "left behind: $(find "$everyones" "$own" "$1" 2>/dev/null)"
+  [ ! -e "$common_menu/$name.lnk" ] && [ ! -e "$own_menu/$name.lnk" ] || fail "a shortcut left"
+  [ -z "$(entries)" ] || fail "left in Installed apps: $(entries)"
+  for root in HKLM HKCU; do
+    no_key "$root\\$apps\\$name"
+    no_key "$root\\Software\\Quarvel"
   done
-  rm "$work/$step-window-manager"
-fi
-case $step in
+}
+# The one window of this name with the keyboard. Polled, as Wine's own windows
+# come and go while it starts, until the window has the keyboard: keys typed
+# before are lost.
+form=''
+focused() {
+  form=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n 1) || true
+  [ -n "$form" ] && xdotool windowactivate "$form" 2>/dev/null &&
+    [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$form" ]
+}
+start_program() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  "$wine" "$1" &
+  program=$!
+  poll 120 "no window with the keyboard" focused
+}
+record_field() { strings -el "$1" | grep -A1 -x "$2" | sed -n 2p; }
+
+case $scenario in
 packages)
-  rm -rf "$work/packages"
-  "$1" --config "$2" -B "$work/packages" >/dev/null
+  cpack=$1 config=$2
+  # Unsigned, once, and said in one line; its MSI stands for a rebuild of this version.
+  rm -rf "$work/rebuilt" "$work/packages" "$signer" && mkdir -p "$signer"
+  said=$(QUARVEL_SIGN_PFX='' "$cpack" --config "$config" -G 'ZIP;External' -B "$work/rebuilt" | grep -c 'Not signed')
+  ((said == 1)) || fail "cpack said $said times that the packages are not signed"
+  # Signed with a throwaway certificate, as a maintainer signs a release.
+  openssl req -x509 -newkey rsa:2048 -nodes -keyout "$signer/key.pem" -out "$signer/cert.pem" -days 2 \
+    -subj "/CN=$name test signer" -addext extendedKeyUsage=codeSigning 2>/dev/null
+  openssl pkcs12 -export -inkey "$signer/key.pem" -in "$signer/cert.pem" -out "$signer/cert.pfx" -passout pass:secret
+  QUARVEL_SIGN_PFX=$signer/cert.pfx QUARVEL_SIGN_PASSWORD=secret "$cpack" --config "$config" -B "$work/packages" >/dev/null
+  for package in "$new".{exe,msi}; do
+    osslsigncode verify -CAfile "$signer/cert.pem" -in "$package" >/dev/null || fail "$package is not signed"
+  done
+  (cd "$work/packages" && sha256sum --strict -c ./*.sha256) || fail "a checksum does not match"
   ls -l "$new".{exe,msi,zip}
   ;;
 older)
@@ -155,24 +165,28 @@ older)
   "$cpack" --config "$work/older/build/CPackConfig.cmake" -G "NSIS;External" -B "$work/older/packages" >/dev/null
   ls -l "$old".{exe,msi}
   ;;
-install)
+everyone)
   rm -rf "$prefix"
-  run "$new.exe" /S || fail "the installer ended with status $?"
+  expect 0 "$new.exe" /S
   installed HKLM "$everyones" "$common_menu" "$version"
-  version_record "$new.exe"
-  version_record "$everyones/Uninstall.exe"
-  # The portable .zip holds what the installer installs, less the uninstaller.
-  diff <(cd "$everyones" && find . -type f ! -name Uninstall.exe | sed 's|^\./||' | sort) \
-    <(unzip -Z1 "$new.zip" | sed -n 's|^[^/]*/\(.*[^/]\)$|\1|p' | sort) ||
-    fail "the .zip and the install differ"
+  for signed in "$new.exe" "$everyones"/{quarvel-calc,Uninstall}.exe; do
+    [ "$(record_field "$signed" ProductName)/$(record_field "$signed" CompanyName)" = "$name/Quarvel" ] &&
+      [ "$(record_field "$signed" ProductVersion)" = "$version" ] &&
+      [[ $(record_field "$signed" LegalCopyright) = Copyright* ]] || fail "$signed: another product's record"
+    osslsigncode verify -CAfile "$signer/cert.pem" -in "$signed" >/dev/null || fail "$signed is not signed"
+  done
   rm "$everyones/Qt6Core.dll"
-  run "$new.exe" /S || fail "the same version again ended with status $?"
+  expect 0 "$new.exe" /S
   installed HKLM "$everyones" "$common_menu" "$version"
+  unchanged expect 1638 "$old.exe" /S
+  unchanged expect 1603 msiexec /i "$new.msi" /qn
+  quiet_uninstall 0 HKLM
+  nothing_left "$everyones"
   ;;
 window)
-  "$wine" "$everyones/quarvel-calc.exe" &
-  program=$!
-  form=$(window "^$name\$")
+  rm -rf "$prefix"
+  expect 0 "$new.exe" /S
+  start_program "$everyones/quarvel-calc.exe"
   xdotool type 10 && xdotool key Tab && xdotool type 10 && xdotool key Tab &&
     xdotool type 0.5 && xdotool key Return
   # The volume box sits at (124, 184) of the form's 166 designed units of
@@ -180,66 +194,73 @@ window)
   eval "$(xdotool getwindowgeometry --shell "$form")"
   xdotool mousemove --window "$form" $((124 * WIDTH / 166)) $((184 * WIDTH / 166)) \
     click --repeat 2 --delay 100 1 key ctrl+c
-  until [ "$(xclip -o -selection clipboard 2>/dev/null)" = 1.85 ]; do
-    ((SECONDS < 120)) || fail "the clipboard holds '$(xclip -o -selection clipboard)', not 1.85"
-    sleep 0.1
-  done
-  press_until_gone $program ctrl+q || fail "Ctrl+Q ended the program with status $?"
-  ;;
-version)
-  # At a terminal, as a user types it: `script` gives the program a pty, on
-  # which Wine's console draws each character and moves the cursor over spaces.
-  # Wine 8 refuses AttachConsole there, but the program inherits working
-  # standard handles: this checks what the user reads, not the attach path.
+  clipboard_holds() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+  poll 60 "the clipboard holds '$(xclip -o -selection clipboard)', not 1.85" clipboard_holds 1.85
+  # Pressed until the program has ended, so that a modal box never holds it up.
+  ended() { ! kill -0 $program 2>/dev/null || { xdotool key ctrl+q && false; }; }
+  poll 60 "Ctrl+Q did not end the program" ended
+  wait $program || fail "Ctrl+Q ended the program with status $?"
+  # At a terminal (a pty of `script`), where Wine's console moves the cursor
+  # over spaces: what the user reads, through the handles the program inherits.
   out=$(script -qec "'$wine' '$everyones/quarvel-calc.exe' --version" /dev/null |
     perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[\d;?]*[A-Za-z]//g; s/\r//g')
   [ "$out" = "quarvel-calc $version" ] || fail "--version printed: $out"
   ;;
-downgrade)
-  before=$(state)
-  ! run "$old.exe" /S || fail "the older installer ended with status 0"
-  # Run by hand, it says why in a box, in Windows' language.
-  titles=()
-  for language in es_MX.UTF-8 en_US.UTF-8; do
-    LC_ALL=$language "$wine" "$old.exe" &
-    installer=$!
-    titles+=("$(xdotool getwindowname "$(window "$name")")")
-    ! press_until_gone $installer Return || fail "the older installer ended with status 0 in $language"
-  done
-  [ "${titles[0]}" != "${titles[1]}" ] || fail "the same box in Spanish and English: ${titles[0]}"
-  [ "$(state)" = "$before" ] || fail "the older installer changed the install"
+open)
+  # The program open, an upgrade and a removal are refused whole; closed, the upgrade goes ahead.
+  rm -rf "$prefix"
+  expect 0 "$old.exe" /S
+  start_program "$everyones/quarvel-calc.exe"
+  unchanged expect 32 "$new.exe" /S
+  unchanged quiet_uninstall 32 HKLM
+  kill $program && wait $program || true
+  program=''
+  expect 0 "$new.exe" /S
+  installed HKLM "$everyones" "$common_menu" "$version"
   ;;
-uninstall)
-  quiet_uninstall HKLM
-  gone "$everyones"
+damaged)
+  # The folder deleted by hand, its entry kept: a newer version and the same
+  # one again install, in place of the entry.
+  rm -rf "$prefix"
+  expect 0 "$old.exe" /S
+  for _ in newer same; do
+    rm -rf "$everyones"
+    expect 0 "$new.exe" /S
+    installed HKLM "$everyones" "$common_menu" "$version"
+  done
+  quiet_uninstall 0 HKLM
+  nothing_left "$everyones"
   ;;
 just_me)
   rm -rf "$prefix"
-  run "$old.exe" /S /CurrentUser || fail "the older installer ended with status $?"
-  installed HKCU "$user/AppData/Local/Programs/$name" "$own_menu" 0.99
-  not_everyones
-  # Upgraded just for the user, with no word of it, and moved elsewhere: Wine
-  # quotes an argument with a space, and NSIS takes /D= unquoted only.
-  run "$new.exe" /S "/D=$(windows_path "$user/Calc")" || fail "the upgrade ended with status $?"
+  expect 0 "$old.exe" /S /CurrentUser
+  installed HKCU "$own" "$own_menu" 0.99
+  unchanged expect 1603 msiexec /i "$new.msi" /qn
+  # Upgraded in the same scope, unasked, into a folder named without a space,
+  # which Wine would quote and NSIS's /D= not take.
+  expect 0 "$new.exe" /S "/D=$(windows_path "$user/Calc")"
   installed HKCU "$user/Calc" "$own_menu" "$version"
-  [ ! -e "$user/AppData/Local/Programs/$name" ] || fail "the older version is left"
-  not_everyones
-  quiet_uninstall HKCU
-  gone "$user/Calc"
+  [ ! -e "$own" ] || fail "the older version is left"
+  quiet_uninstall 0 HKCU
+  # nothing_left also finds whatever reached Program Files or HKLM on the way.
+  nothing_left "$user/Calc"
   ;;
 msi)
   rm -rf "$prefix"
-  run msiexec /i "$old.msi" /qn || fail "the older MSI ended with status $?"
+  expect 0 msiexec /i "$old.msi" /qn
   msi_installed 0.99
-  run msiexec /i "$new.msi" /qn || fail "the upgrade ended with status $?"
+  expect 0 msiexec /i "$rebuilt.msi" /qn
   msi_installed "$version"
-  ! run msiexec /i "$old.msi" /qn || fail "the older MSI ended with status 0"
+  # Another build of the same version replaces it.
+  expect 0 msiexec /i "$new.msi" /qn
   msi_installed "$version"
-  run msiexec /x "$new.msi" /qn || fail "the removal ended with status $?"
-  gone "$everyones"
-  [ -z "$(entries)" ] || fail "left in Installed apps: $(entries)"
+  unchanged expect 1603 msiexec /i "$old.msi" /qn
+  unchanged expect 1638 "$new.exe" /S
+  unchanged expect 1638 "$new.exe" /S /CurrentUser
+  expect 0 msiexec /x "$new.msi" /qn
+  nothing_left "$everyones"
   ;;
 *)
-  fail "no such step: $step"
+  fail "no such scenario: $scenario"
   ;;
 esac
