@@ -34,9 +34,9 @@ install(CODE "
     DIRECTORIES \"${QUARVEL_WINDOWS_DLL_FARM}\"
     RESOLVED_DEPENDENCIES_VAR dlls
     UNRESOLVED_DEPENDENCIES_VAR unresolved)
+  # CMake names them in lower case, as the list has them.
   foreach(dll IN LISTS unresolved)
-    string(TOLOWER \${dll} name)
-    list(FIND windows_dlls \${name} known)
+    list(FIND windows_dlls \${dll} known)
     if(known EQUAL -1)
       message(FATAL_ERROR \"\${dll} is needed but is in none of ${QUARVEL_WINDOWS_DLL_DIRS}, nor a Windows DLL\")
     endif()
