@@ -50,7 +50,7 @@ void expectReads(const Separators& separators, std::initializer_list<Read> cases
   }
 }
 
-TEST(ToNumber, EnglishText_ReadsTheGrammarWithGroupsBetweenWholeDigitsOnly) {
+TEST(ToNumber, EnglishText_ReadsTheGrammarWithGroupsBetweenWholeDigitsAndOverflowsBeyondDoubles) {
   expectReads({}, {Read(u" 7 ", 7.0), Read(u"\t+7\u00A0", 7.0), Read(u"-.5", -0.5),
                    Read(u"5.", 5.0), Read(u"1.5E3", 1500.0), Read(u"15e-1", 1.5),
                    Read(u"1,250", 1250.0), Read(u"1,5", 15.0), Read(u"-12,345.5", -12345.5),
@@ -60,9 +60,7 @@ TEST(ToNumber, EnglishText_ReadsTheGrammarWithGroupsBetweenWholeDigitsOnly) {
                                u"1.2,3", u"1e1,0", u"1 000", u"inf", u"nan", u"0x10", u"\uFF11"}) {
     expectReads({}, {Read(text, kMismatch)});
   }
-}
-
-TEST(ToNumber, BeyondTheDoubleRange_OverflowsAboveAndIsZeroBelow) {
+  // Beyond the double range: Overflow above, zero below.
   const std::u16string zeros(400, u'0');
   expectReads({}, {Read(u"1.7976931348623158e308", kMax),
                    Read(u"1.7976931348623159e308", kOverflow), Read(u"-1e309", kOverflow),
@@ -83,7 +81,7 @@ TEST(ToNumber, RegionalSettings_DecideWhichSeparatorIsDecimalAndWhichGroups) {
 
 using Shows = std::pair<double, std::u16string_view>;
 
-TEST(ToText, FiniteValue_ShowsFifteenDigitsAndSwitchesToExponentFormAfterRounding) {
+TEST(ToText, Value_ShowsFifteenDigitsAndSwitchesToExponentFormAfterRoundingButNoInfinity) {
   for (const auto& [x, expected] :
        {Shows(0.0, u"0"), Shows(-0.0, u"0"), Shows(-1.5, u"-1.5"), Shows(103.6, u"103.6"),
         Shows(1234567.5, u"1234567.5"), Shows(1.0 / 3, u"0.333333333333333"),
@@ -96,9 +94,6 @@ TEST(ToText, FiniteValue_ShowsFifteenDigitsAndSwitchesToExponentFormAfterRoundin
   }
   EXPECT_EQ(toText(-0.05, {u",", u"."}), u"-0,05");
   EXPECT_EQ(toText(1.5e-5, {u"dp", u"gs"}), u"1dp5E-05");
-}
-
-TEST(ToText, InfinityOrNaN_IsNeverShown) {
   for (double x : {kMax * 2, -kMax * 2, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(attempt([&] { return toText(x); }), Outcome<std::u16string>(kOverflow)) << x;
   }
