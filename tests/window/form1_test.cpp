@@ -1,31 +1,15 @@
 #include "tests/window/support/form1_fixture.h"
+#include "tests/window/support/window_texts.h"
 #include "window/translations.h"
 #include "window/window_metrics.h"
 
 namespace quarvel::testing {
 namespace {
 
-// Clicks into a field are covered where the price is clicked and typed over.
-TEST_F(Form1Test, FilledBeforeFirstShow_ShownThenTabbed_FocusedFieldsHaveWholeTextSelected) {
-  form_ = std::make_unique<Form1>();
-  set({{"Text1", "12.5"}, {"Text2", "12.5"}, {"Text3", "12.5"}});
-  form_->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-  QStringList visited{focused()};
-  EXPECT_EQ(control<QLineEdit>("Text1")->selectedText(), "12.5");
-  for (int i = 0; i < 16; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), i < 8 ? Qt::Key_Tab : Qt::Key_Backtab);
-    visited << focused();
-    if (auto* edit = qobject_cast<QLineEdit*>(shown(qPrintable(visited.back())))) {
-      EXPECT_EQ(edit->selectedText(), edit->text()) << visited.join(' ').toStdString();
-    }
-  }
-  EXPECT_EQ(visited.join(' '),
-            "Text1 Text2 Text3 Command1 Command2 Combo1 Command3 Option1 "
-            "Text1 Option1 Command3 Combo1 Command2 Command1 Text3 Text2 Text1");
-}
-
+// Filled before it is shown, each field selects its text when it gains the
+// focus, at start or by Tab, so that the typed value replaces it.
 TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDefault) {
+  reopen({{"Text1", "12.5"}, {"Text2", "12.5"}, {"Text3", "12.5"}});
   type({"10", "\t", "10", "\t", "0.5", "\r"});
   EXPECT_EQ(text("Label1"), "1.85");
   type({"\t", "\t", "\r", "\t", "65.5", "\r"});  // "Cost", then a typed price
@@ -43,24 +27,6 @@ TEST_F(Form1Test, TypicalRequest_ByKeyboard_EnterGoesToFocusedButtonElseToTheDef
   EXPECT_TRUE(control<QPushButton>("Command1")->isDefault());
   EXPECT_FALSE(control<QPushButton>("Command3")->isDefault());
   EXPECT_TRUE(form_->isVisible());
-}
-
-TEST_F(Form1Test, VolumeShown_AccessKeyAndEnterAtOnce_RelabelAndComputeInTheNewUnit) {
-  type({"10", "\t", "10", "\t", "0.5", "\r"});
-  for (auto [key, option, unit, volume] :
-       {std::tuple{Qt::Key_I, "Option2", "Inches", "0"}, {Qt::Key_F, "Option1", "Feet", "1.85"}}) {
-    // Both keys queued before either is handled, as a macro or a fast typist sends them.
-    QWindow* window = form_->windowHandle();
-    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::AltModifier));
-    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}));
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(text("Label1"), volume);
-    EXPECT_EQ(focused(), option);
-    for (const char* caption : {"Label3", "Label4", "Label5"}) {  // and a reader names the field so
-      EXPECT_TRUE(text(caption).endsWith(unit));
-      EXPECT_EQ(control<QLabel>(caption)->buddy()->accessibleName(), text(caption));
-    }
-  }
 }
 
 TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChangesNothing) {
@@ -82,9 +48,6 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
        kMismatch +
            "Depth in Inches: \"<b>1</b> 2345678901234567890123456789012\u2026\" is not a number."},
       {{{"Text2", ""}, {"Text3", "x"}}, "Command1", ""},
-      {{{"Combo1", "seventy"}},
-       "Combo1",
-       kMismatch + "Current Cost /YD: \"seventy\" is not a number."},
       {{{"Label1", "1.8.5"}},
        "Combo1",
        kMismatch + "Total Cubic Yards: \"1.8.5\" is not a number."},
@@ -103,10 +66,10 @@ TEST_F(Form1Test, ResultsShown_FailingOrEmptyRequest_ReportsFirstFailureAndChang
     set({{"Text1", "10"}, {"Text2", "10"}, {"Text3", "0.5"}, {"Combo1", "70"}, {"Label1", "1.85"}});
     set(entries);
     control(focus)->setFocus();
-    const QStringList before = snapshot();
+    const QStringList before = windowTexts(*form_) << focused();
     const std::size_t boxes = boxes_.size();
     type({"\r"});
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(windowTexts(*form_) << focused(), before);
     ASSERT_EQ(boxes_.size(), boxes + (report.isEmpty() ? 0 : 1));
     if (!report.isEmpty()) {
       EXPECT_EQ(boxes_.back().title + ": " + boxes_.back().text, "quarvel: " + report);
@@ -153,65 +116,38 @@ TEST_F(Form1Test, TypicalRequest_ResultSelectedOrCopiedByMouse_GivesTextAsShownA
   for (auto [result, caption] : {std::pair{"Label1", "Label6"}, {"Label8", "Label7"}}) {
     QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(control(result));
     EXPECT_EQ(shown->role(), QAccessible::StaticText);
-    // Read out as "labelled by" the caption.
     const auto labels = shown->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0].first->object(), control(caption));
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), volume);
-  click("Command2");
-  click("Combo1");
-  type({comma ? "1.000,5" : "1,000.5", "\r"});
-  EXPECT_EQ(text("Label8"), comma ? "1850,925" : "1850.925");
 }
 
-TEST_F(Form1Test, Expanded_NoticeClicked_OpensTheWarrantyBoxAndChangesNothing) {
-  click("Command2");
-  const QStringList before = snapshot();
-  click("Label10");
-  EXPECT_EQ(snapshot(), before);
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_TRUE(boxes_[0].text.startsWith("These programs and their documentation are offered"));
-  const auto box = buildMessageBox(form_.get(), boxes_[0]);
-  EXPECT_EQ(box->windowTitle(), "quarvel");
-  EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-  ASSERT_EQ(box->buttons().size(), 1);
-  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
-  EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-}
-
-// The toolkit's own size hints tell whether a text is cut, and whether the
-// window grew more than its most crowded control needs.
+// The toolkit's own size hints tell whether a text is cut.
 TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextInEitherUnit) {
   const struct Restore {
     QFont font = QApplication::font();
     ~Restore() { QApplication::setFont(font); }
   } restore;  // also when an assertion ends the test early
-  for (auto [family, points] : {std::pair{"DejaVu Sans", 8},
+  for (auto [family, points] : {std::pair{"DejaVu Sans", 6},
                                 {"DejaVu Sans", 11},
                                 {"DejaVu Sans Mono", 16}}) {  // a wide font
     SCOPED_TRACE(::testing::Message() << family << " " << points);
     QApplication::setFont(QFont(family, points));
-    form_ = std::make_unique<Form1>();
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    // The family too: a font that was not found at all, as where no font is
+    // installed, would leave nothing here to measure.
+    ASSERT_EQ(QFontInfo(QApplication::font()).family(), family);
+    reopen();
     set({{"Label1", "9999999.99"}, {"Label8", "-999999.99"}});
     click("Command2");
     ASSERT_TRUE(costShown());  // the exact-height test of "Cost" holds at every scale
+    EXPECT_EQ(QFontInfo(form_->font()).pointSize(), points);  // grown to the font, not shrunk
     EXPECT_NEAR(form_->width() * 318.0 / form_->height(), 166, 1);
     double crowded = 0;  // the largest share of a control's box its text needs
     for (const char* option : {"Option2", "Option1"}) {
       control<QRadioButton>(option)->click();
       for (QWidget* c : form_->findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(c);
-        if (!qobject_cast<ResultLabel*>(c) &&
-            (label || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))) {
-          // The family too: a font that was not found at all, as where no
-          // font is installed, would leave nothing here to measure.
-          const QFontInfo used(c->font());
-          EXPECT_EQ(std::pair(used.family(), used.pointSize()), std::pair(QString(family), points))
-              << c->objectName().toStdString();
-        }
         const int indicator = c->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, {}, c);
         const QSize needed =
             label && label->wordWrap()             ? QSize(0, label->heightForWidth(c->width()))
@@ -225,9 +161,7 @@ TEST_F(Form1Test, ApplicationFont_WindowBuilt_KeepsTheFontAndShapeAndCutsNoTextI
             {crowded, double(needed.width()) / c->width(), double(needed.height()) / c->height()});
       }
     }
-    if (form_->width() > 166) {  // grown beyond the design
-      EXPECT_GT(crowded, 0.9);
-    }
+    EXPECT_TRUE(form_->width() == 166 || crowded > 0.9);  // grown no more than a text needs
     click("Command2");
     EXPECT_FALSE(costShown());
   }
@@ -283,26 +217,24 @@ TEST_F(Form1Test, LongResults_Shown_FitTheirBoxAndKeepTheWholeValueBehindThem) {
   }
 }
 
-TEST_F(Form1Test, Shown_ClosedByButtonOrKey_EndsTheEventLoopWithStatusZero) {
-  for (const QKeySequence& key : {QKeySequence(), QKeySequence("Ctrl+Q"), QKeySequence("Ctrl+W")}) {
-    SCOPED_TRACE(key.toString().toStdString());
-    form_ = std::make_unique<Form1>();
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    QTimer::singleShot(0, form_.get(), [&] {
-      key.isEmpty() ? void(form_->close()) : QTest::keySequence(QApplication::focusWidget(), key);
-    });
+TEST_F(Form1Test, Shown_QuitOrCloseKey_EndsTheEventLoopWithStatusZero) {
+  for (const char* key : {"Ctrl+Q", "Ctrl+W"}) {
+    reopen();
+    QTimer::singleShot(
+        0, [key] { QTest::keySequence(QApplication::focusWidget(), QKeySequence(key)); });
     const QObject test;  // ends, with the test, a timer for a loop that closing failed to end
     QTimer::singleShot(10000, &test, [] { QApplication::exit(2); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(QApplication::exec(), 0) << key;
   }
 }
 
+// Dropped down after a click into the price and typing, which replaces the
+// price, the list shows the entry of the price typed, if it has one.
 TEST_F(Form1Test, PriceShown_ListDropsDown_HighlightsTheEntryOfThatPriceIfAny) {
   auto* prices = control<QComboBox>("Combo1");
   for (auto [typed, highlighted] : {std::pair{"", "70"}, {"84", "84"}, {"65", ""}}) {
     click("Command2");  // expanded, then collapsed again: the list drops down either way
-    prices->setFocus();
+    click("Combo1");
     type({typed});
     prices->showPopup();
     EXPECT_EQ(prices->view()->currentIndex().data().toString(), highlighted);

@@ -32,8 +32,7 @@ class Form1Test : public ::testing::Test {
       }
     });
     modalGuard_.start(20);
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    reopen();
   }
   void TearDown() override {
     form_.reset();
@@ -43,6 +42,13 @@ class Form1Test : public ::testing::Test {
     }
   }
 
+  // A new window in place of the test's, FILLED before it is first shown.
+  void reopen(const Texts& filled = {}) {
+    form_ = std::make_unique<Form1>();
+    set(filled);
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  }
   template <class Control = QWidget>
   Control* control(const char* name) const {
     return form_->findChild<Control*>(QLatin1String(name));
@@ -85,11 +91,15 @@ class Form1Test : public ::testing::Test {
     QTest::mouseMove(box, end);
     QTest::mouseRelease(box, Qt::LeftButton, {}, end);
   }
+  // The menu a right click on a box opens, at its top left corner.
+  QWidget* menuOf(const char* box) const {
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {}, {});
+    QApplication::sendEvent(control(box), &rightClick);
+    return QApplication::activePopupWidget();
+  }
   // Right-clicks a result box and picks Copy from its menu; false if Copy was disabled.
   bool copyFrom(const char* box) const {
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {}, {});  // at the top left corner
-    QApplication::sendEvent(control(box), &rightClick);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QWidget* menu = menuOf(box);
     QAction* copy = menu != nullptr ? menu->actions().value(0) : nullptr;
     if (copy == nullptr || copy->iconText() != "Copy") {
       ADD_FAILURE() << "no Copy in the menu of " << box;
@@ -100,21 +110,9 @@ class Form1Test : public ::testing::Test {
     menu->close();
     return enabled;
   }
-  // Every control's text, selection, check and default state, and the focus and size.
-  QStringList snapshot() const {
-    QStringList state{focused(), QString::number(form_->height())};
-    for (QWidget* c : form_->findChildren<QWidget*>()) {
-      state << c->objectName();
-      for (const char* shown : {"text", "checked", "default", "count", "selectedText"}) {
-        state.back() += ' ' + c->property(shown).toString();
-      }
-    }
-    return state;
-  }
-
   std::vector<MessageBoxRequest> boxes_;
   QTimer modalGuard_;
-  std::unique_ptr<Form1> form_ = std::make_unique<Form1>();
+  std::unique_ptr<Form1> form_;
 };
 
 }  // namespace quarvel::testing

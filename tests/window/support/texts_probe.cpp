@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QGenericPlugin>
-#include <QTimer>
 #include <cstdio>
 
 #include "tests/window/support/window_texts.h"
@@ -19,11 +17,8 @@ class TextsProbe : public QGenericPlugin {
     QObject::connect(timer, &QTimer::timeout, [] {
       for (const QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) {
-          std::fputs(
-              (quarvel::testing::windowTexts(*window).join('\n') + '\n').toUtf8().constData(),
-              stdout);
-          std::fflush(stdout);
-          QCoreApplication::exit(0);
+          std::puts(quarvel::testing::windowTexts(*window).join('\n').toUtf8().constData());
+          QCoreApplication::exit(0);  // main returns, and the output is flushed
         }
       }
     });

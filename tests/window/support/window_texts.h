@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
-#include <QMenu>
-#include <QStringList>
+#include <QtWidgets>
 #include <memory>
 
 namespace quarvel::testing {
