@@ -88,6 +88,10 @@ unchanged() {
 }
 installed() { # ROOT FOLDER MENU VERSION
   local at size kb
+  # The entry's last value: under load, Wine was seen to answer for an entry
+  # the installer was still writing.
+  sized() { [ -n "$(value "$1" EstimatedSize)" ]; }
+  poll 30 "no EstimatedSize in Installed apps" sized "$1"
   at=$(windows_path "$2")
   for file in "$2"/{quarvel-calc.exe,Qt6{Core,Gui,Widgets}.dll,{platforms/qwindows,styles/qwindowsvistastyle}.dll} \
     "$2"/{qt.conf,translations/qtbase_es.qm,licenses/{quarvel-calc,qt/LGPL-3.0}.txt} "$3/$name.lnk"; do
