@@ -56,7 +56,8 @@ quiet_uninstall() { # STATUS ROOT
   expect "$1" cmd /c 'C:\quiet.cmd'
 }
 query() { "$wine" reg query "$@" | tr -d '\r'; }
-value() { query "$1\\$apps\\$name" | sed -n "s/^ *$2 *REG_[A-Z]* *//p"; }
+value() { query "$1\\$apps\\$name" | field "$2"; }
+field() { sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 windows_path() { local path=${1#"$drive"} && echo "C:${path//\//\\}"; }
 # Absent as read from its parent, or else the parent from its own: a Wine
 # that cannot read the registry is no pass.
@@ -86,25 +87,26 @@ unchanged() {
   "$@"
   [ "$(state)" = "$before" ] || fail "$* changed the install"
 }
+# The entry of an install in FOLDER, read whole.
+entry_holds() { # ROOT FOLDER VERSION
+  local entry at pair size kb
+  entry=$(query "$1\\$apps\\$name") && at=$(windows_path "$2") || return
+  for pair in "DisplayName=$name" "DisplayVersion=$3" Publisher=Quarvel "DisplayIcon=$at\\quarvel-calc.exe" \
+    "InstallLocation=$at" "UninstallString=\"$at\\Uninstall.exe\"" "QuietUninstallString=\"$at\\Uninstall.exe\" /S _?=$at"; do
+    [ "$(field "${pair%%=*}" <<<"$entry")" = "${pair#*=}" ] || return
+  done
+  [[ $(field URLInfoAbout <<<"$entry") = https://* ]] || return
+  size=$(($(field EstimatedSize <<<"$entry"))) kb=$(du -sk --apparent-size "$2" | cut -f1)
+  ((size > kb * 9 / 10 && size < kb * 11 / 10)) && [ "$(entries)" = "$3" ]
+}
 installed() { # ROOT FOLDER MENU VERSION
-  local at size kb
-  # The entry's last value: under load, Wine was seen to answer for an entry
-  # the installer was still writing.
-  sized() { [ -n "$(value "$1" EstimatedSize)" ]; }
-  poll 30 "no EstimatedSize in Installed apps" sized "$1"
-  at=$(windows_path "$2")
   for file in "$2"/{quarvel-calc.exe,Qt6{Core,Gui,Widgets}.dll,{platforms/qwindows,styles/qwindowsvistastyle}.dll} \
     "$2"/{qt.conf,translations/qtbase_es.qm,licenses/{quarvel-calc,qt/LGPL-3.0}.txt} "$3/$name.lnk"; do
     [ -f "$file" ] || fail "not installed: $file"
   done
-  for field in "DisplayName=$name" "DisplayVersion=$4" Publisher=Quarvel "DisplayIcon=$at\\quarvel-calc.exe" \
-    "InstallLocation=$at" "UninstallString=\"$at\\Uninstall.exe\"" "QuietUninstallString=\"$at\\Uninstall.exe\" /S _?=$at"; do
-    [ "$(value "$1" "${field%%=*}")" = "${field#*=}" ] || fail "Installed apps lacks $field: $(value "$1" '.*')"
-  done
-  [[ $(value "$1" URLInfoAbout) = https://* ]] || fail "no web address in Installed apps"
-  size=$(($(value "$1" EstimatedSize))) kb=$(du -sk --apparent-size "$2" | cut -f1)
-  ((size > kb * 9 / 10 && size < kb * 11 / 10)) || fail "EstimatedSize $size KB, installed $kb KB"
-  [ "$(entries)" = "$4" ] || fail "Installed apps, for $4: $(entries)"
+  # Read again while it differs: under load, Wine now and then answers one
+  # query right after an install with a value that is right a moment later.
+  poll 30 "Installed apps, for $4 in $2: $(entries) $(value "$1" '.*' | tr '\n' '|')" entry_holds "$1" "$2" "$4"
 }
 msi_installed() {
   # Wine puts a per-machine shortcut in the user's Start menu.
